@@ -1,0 +1,7 @@
+// The About box: the icon, the version line, a second line and OK.
+
+#include "app/AboutDlg.h"
+
+#include "res/Resources.h"
+
+CAboutDlg::CAboutDlg() : CDialog(AboutDialogTemplate(), nullptr) {}

@@ -1,0 +1,27 @@
+// MechEquipment: the nine columns of table [Equipment].
+
+#include "catalog/MechEquipment.h"
+
+#include "catalog/CatalogFolder.h"
+
+MechEquipment::MechEquipment() {
+    m_nFields = 9;
+    m_nDefaultType = dbOpenSnapshot;
+}
+
+std::string MechEquipment::GetDefaultDBName() { return CatalogFile("equipment.db"); }
+
+std::string MechEquipment::GetDefaultSQL() { return "[Equipment]"; }
+
+void MechEquipment::DoFieldExchange(CDaoFieldExchange* pFX) {
+    pFX->SetFieldType(CDaoFieldExchange::outputColumn);
+    DFX_Text(pFX, "[Item]", m_Item);
+    DFX_Single(pFX, "[Tonnage]", m_Tonnage);
+    DFX_Single(pFX, "[Criticals]", m_Criticals);
+    DFX_Short(pFX, "[Damage]", m_Damage);
+    DFX_Short(pFX, "[Heat]", m_Heat);
+    DFX_Short(pFX, "[Long]", m_Long);
+    DFX_Short(pFX, "[Medium]", m_Medium);
+    DFX_Short(pFX, "[Minimum]", m_Minimum);
+    DFX_Short(pFX, "[Short]", m_Short);
+}

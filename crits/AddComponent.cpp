@@ -1,0 +1,5 @@
+// Add Component (rules to come).
+
+#include "design/KestravDlg.h"
+
+void CKestravDlg::OnAddComponent() {}

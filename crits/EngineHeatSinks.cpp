@@ -1,0 +1,5 @@
+// The engine heat-sink list (rules to come).
+
+#include "design/KestravDlg.h"
+
+void CKestravDlg::OnDblclkEngineHeatSinks() {}

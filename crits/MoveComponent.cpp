@@ -1,0 +1,5 @@
+// Move Component (rules to come).
+
+#include "design/KestravDlg.h"
+
+void CKestravDlg::OnMoveComponent() {}

@@ -1,0 +1,32 @@
+// CDaoException: an error of the database engine, in the engine's own words.
+//
+// It carries the engine's code and description, with the catalogue file it
+// concerns, so that the framework's report tells the user what went wrong where.
+#pragma once
+
+#include "framework/Afx.h"
+
+#include <string>
+
+// The engine's code for a move onto or past the end of a record set.
+inline constexpr int kDaoNoCurrentRecord = 3021;
+// The engine's code for using a record set that is not open.
+inline constexpr int kDaoNotOpen = 3420;
+// The engine's code for a Null value read into a field that cannot hold it.
+inline constexpr int kDaoInvalidNull = 94;
+// The engine's code for a value that does not fit its field's type.
+inline constexpr int kDaoTypeMismatch = 3464;
+
+class CDaoException : public CException {
+  public:
+    CDaoException(int code, std::string description)
+        : m_scode(code), m_strDescription(std::move(description)) {}
+
+    bool GetErrorMessage(std::string& text) const override {
+        text = m_strDescription;
+        return !text.empty();
+    }
+
+    int m_scode;
+    std::string m_strDescription;
+};

@@ -1,0 +1,84 @@
+// LookUpEngine: the engine for the current rating, the gyro, and the engine
+// heat-sink list kept at the number of sinks the engine cannot hold.
+
+#include "catalog/Search.h"
+#include "design/Arithmetic.h"
+#include "design/KestravDlg.h"
+#include "design/ProgramValues.h"
+
+namespace {
+
+const char kHeatSink[] = "Heat Sink";
+const char kDoubleSink[] = "Double Sink";
+
+// Where placed engine sinks are taken back from when the engine needs fewer,
+// in order, and whether double sinks are looked for there too.
+struct StripStep {
+    Location location;
+    bool doubles;
+};
+const StripStep kStripOrder[] = {
+    {Location::LeftArm, false},   {Location::LeftArm, true},    {Location::RightArm, false},
+    {Location::RightArm, true},   {Location::LeftTorso, false}, {Location::LeftTorso, true},
+    {Location::RightTorso, false}, {Location::RightTorso, true}, {Location::LeftLeg, false},
+    {Location::RightLeg, false},  {Location::Head, false},      {Location::CentreTorso, false},
+};
+
+// Removes the topmost entry beginning with name; false when there is none.
+bool RemoveFirst(CListBox& list, const char* name) {
+    const int found = list.SelectString(-1, name);
+    if (found == LB_ERR) return false;
+    list.DeleteString(found);
+    return true;
+}
+
+} // namespace
+
+void CKestravDlg::LookUpEngine() {
+    const int rating = m_nEngineRating;
+    SeekFirst(
+        g_rsEngines, [rating](const CMechEngines& rs) { return rs.m_Rating == rating; },
+        "an engine of rating " + std::to_string(rating));
+    m_fEngineTonnage = g_rsEngines.m_Tonnage;
+    if (m_chkXLEngine.GetCheck() == BST_CHECKED)
+        m_fEngineTonnage = HalveByHalfTonRule(m_fEngineTonnage);
+    m_nEngineRating = g_rsEngines.m_Rating;
+    m_strEngineName = g_rsEngines.m_EngineName;
+
+    g_nSinksToAllocate = 10 - m_nEngineRating / 25;
+    if (g_nSinksToAllocate < 0) g_nSinksToAllocate = 0;
+
+    const char* sinkType = m_chkDoubleHeatSinks.GetCheck() == BST_CHECKED ? kDoubleSink : kHeatSink;
+    const int pooled = m_listEngineHeatSinks.GetCount();
+    if (g_nSinksToAllocate < pooled + g_nSinksAllocated) {
+        // Too many sinks: take every placed engine sink back, then trim the list.
+        int excess = pooled + g_nSinksAllocated - g_nSinksToAllocate;
+        if (g_nSinksAllocated > 0) {
+            excess -= g_nSinksAllocated;
+            for (const StripStep& step : kStripOrder) {
+                if (g_nSinksAllocated == 0) break;
+                CListBox& list = LocationList(step.location);
+                if (!step.doubles) {
+                    while (g_nSinksAllocated > 0 && RemoveFirst(list, kHeatSink)) {
+                        --g_nSinksAllocated;
+                        --g_nHeatSinks;
+                    }
+                } else {
+                    while (g_nSinksAllocated > 0 && list.FindString(-1, kDoubleSink) != LB_ERR) {
+                        for (int slot = 0; slot < 3; ++slot) RemoveFirst(list, kDoubleSink);
+                        --g_nSinksAllocated;
+                        --g_nDoubleSinks;
+                    }
+                }
+            }
+        }
+        for (; excess > 0; --excess) RemoveFirst(m_listEngineHeatSinks, sinkType);
+    }
+    const int missing =
+        g_nSinksToAllocate - (m_listEngineHeatSinks.GetCount() + g_nSinksAllocated);
+    if (g_nSinksToAllocate > 0)
+        for (int i = 0; i < missing; ++i) m_listEngineHeatSinks.AddString(sinkType);
+
+    // The whole part of rating x 0.01 + 0.9, in exact integer arithmetic.
+    m_nGyroTonnage = (m_nEngineRating + 90) / 100;
+}

@@ -1,0 +1,293 @@
+// CKestravDlg: construction, the binding pass, the event table, start-up, and
+// the undo of a failed action.
+
+#include "design/KestravDlg.h"
+
+#include "design/ProgramValues.h"
+#include "framework/WinApp.h"
+#include "res/Resources.h"
+#include "res/resource.h"
+
+namespace {
+
+using D = CKestravDlg;
+
+const MessageMapEntry kEntries[] = {
+    ON_BN_CLICKED(IDC_TONNAGE_UP, &D::OnTonnageIncrease),
+    ON_BN_CLICKED(IDC_TONNAGE_DOWN, &D::OnTonnageDecrease),
+    ON_BN_CLICKED(IDC_SPEED_UP, &D::OnSpeedIncrease),
+    ON_BN_CLICKED(IDC_SPEED_DOWN, &D::OnSpeedDecrease),
+    ON_BN_CLICKED(IDC_ARMOUR_UP, &D::OnArmourIncrease),
+    ON_BN_CLICKED(IDC_ARMOUR_DOWN, &D::OnArmourDecrease),
+    ON_BN_CLICKED(IDC_UP_HEAD, &D::OnArmourUpHead),
+    ON_BN_CLICKED(IDC_DOWN_HEAD, &D::OnArmourDownHead),
+    ON_BN_CLICKED(IDC_UP_LTFRONT, &D::OnArmourUpLTFront),
+    ON_BN_CLICKED(IDC_DOWN_LTFRONT, &D::OnArmourDownLTFront),
+    ON_BN_CLICKED(IDC_UP_CTFRONT, &D::OnArmourUpCTFront),
+    ON_BN_CLICKED(IDC_DOWN_CTFRONT, &D::OnArmourDownCTFront),
+    ON_BN_CLICKED(IDC_UP_RTFRONT, &D::OnArmourUpRTFront),
+    ON_BN_CLICKED(IDC_DOWN_RTFRONT, &D::OnArmourDownRTFront),
+    ON_BN_CLICKED(IDC_UP_LTREAR, &D::OnArmourUpLTRear),
+    ON_BN_CLICKED(IDC_DOWN_LTREAR, &D::OnArmourDownLTRear),
+    ON_BN_CLICKED(IDC_UP_CTREAR, &D::OnArmourUpCTRear),
+    ON_BN_CLICKED(IDC_DOWN_CTREAR, &D::OnArmourDownCTRear),
+    ON_BN_CLICKED(IDC_UP_RTREAR, &D::OnArmourUpRTRear),
+    ON_BN_CLICKED(IDC_DOWN_RTREAR, &D::OnArmourDownRTRear),
+    ON_BN_CLICKED(IDC_UP_LA, &D::OnArmourUpLA),
+    ON_BN_CLICKED(IDC_DOWN_LA, &D::OnArmourDownLA),
+    ON_BN_CLICKED(IDC_UP_RA, &D::OnArmourUpRA),
+    ON_BN_CLICKED(IDC_DOWN_RA, &D::OnArmourDownRA),
+    ON_BN_CLICKED(IDC_UP_LL, &D::OnArmourUpLL),
+    ON_BN_CLICKED(IDC_DOWN_LL, &D::OnArmourDownLL),
+    ON_BN_CLICKED(IDC_UP_RL, &D::OnArmourUpRL),
+    ON_BN_CLICKED(IDC_DOWN_RL, &D::OnArmourDownRL),
+    ON_BN_CLICKED(IDC_BALANCE_ARMOUR, &D::OnBalanceArmour),
+    ON_BN_CLICKED(IDC_JUMPJETS_UP, &D::OnJumpJetsIncrease),
+    ON_BN_CLICKED(IDC_JUMPJETS_DOWN, &D::OnJumpJetsDecrease),
+    ON_BN_CLICKED(IDC_XL_ENGINE, &D::OnXLEngine),
+    ON_BN_CLICKED(IDC_FERRO_FIBROUS, &D::OnFerroFibrous),
+    ON_BN_CLICKED(IDC_ENDO_STEEL, &D::OnEndoSteel),
+    ON_BN_CLICKED(IDC_DOUBLE_HEATSINKS, &D::OnDoubleHeatSinks),
+    ON_LBN_DBLCLK(IDC_WEAPONS, &D::OnDblclkWeapons),
+    ON_BN_CLICKED(IDC_ADD_COMPONENT, &D::OnAddComponent),
+    ON_LBN_SETFOCUS(IDC_LIST_HEAD, &D::OnSetfocusHead),
+    ON_LBN_SETFOCUS(IDC_LIST_CENTRETORSO, &D::OnSetfocusCentreTorso),
+    ON_LBN_SETFOCUS(IDC_LIST_LEFTARM, &D::OnSetfocusLeftArm),
+    ON_LBN_SETFOCUS(IDC_LIST_RIGHTTORSO, &D::OnSetfocusRightTorso),
+    ON_LBN_SETFOCUS(IDC_LIST_LEFTLEG, &D::OnSetfocusLeftLeg),
+    ON_LBN_SETFOCUS(IDC_LIST_RIGHTLEG, &D::OnSetfocusRightLeg),
+    ON_LBN_SETFOCUS(IDC_LIST_LEFTTORSO, &D::OnSetfocusLeftTorso),
+    ON_LBN_SETFOCUS(IDC_LIST_RIGHTARM, &D::OnSetfocusRightArm),
+    ON_LBN_DBLCLK(IDC_LIST_HEAD, &D::OnDblclkHead),
+    ON_LBN_DBLCLK(IDC_LIST_CENTRETORSO, &D::OnDblclkCentreTorso),
+    ON_LBN_DBLCLK(IDC_LIST_LEFTARM, &D::OnDblclkLeftArm),
+    ON_LBN_DBLCLK(IDC_LIST_RIGHTTORSO, &D::OnDblclkRightTorso),
+    ON_LBN_DBLCLK(IDC_LIST_LEFTLEG, &D::OnDblclkLeftLeg),
+    ON_LBN_DBLCLK(IDC_LIST_RIGHTLEG, &D::OnDblclkRightLeg),
+    ON_LBN_DBLCLK(IDC_LIST_LEFTTORSO, &D::OnDblclkLeftTorso),
+    ON_LBN_DBLCLK(IDC_LIST_RIGHTARM, &D::OnDblclkRightArm),
+    ON_BN_CLICKED(IDC_MOVE_COMPONENT, &D::OnMoveComponent),
+    ON_LBN_DBLCLK(IDC_ENGINE_HEATSINKS, &D::OnDblclkEngineHeatSinks),
+    ON_COMMAND(ID_FILE_NEW, &D::OnMenuPlaceholder),
+    ON_COMMAND(ID_FILE_OPEN, &D::OnMenuPlaceholder),
+    ON_COMMAND(ID_FILE_SAVE, &D::OnMenuPlaceholder),
+    ON_COMMAND(ID_FILE_SAVE_AS, &D::OnMenuPlaceholder),
+    ON_COMMAND(ID_FILE_PRINT, &D::OnMenuPlaceholder),
+    ON_COMMAND(ID_MECHTYPES_CLAN, &D::OnMenuPlaceholder),
+    ON_COMMAND(ID_MECHTYPES_INNERSPHERE, &D::OnMenuPlaceholder),
+    ON_COMMAND(ID_TECHLEVEL_1, &D::OnMenuPlaceholder),
+    ON_COMMAND(ID_TECHLEVEL_2, &D::OnMenuPlaceholder),
+    ON_COMMAND(ID_TECHLEVEL_3, &D::OnMenuPlaceholder),
+    ON_COMMAND(ID_FILE_EXIT, &D::OnExit),
+    ON_COMMAND(ID_APP_ABOUT, &D::OnAppAbout),
+};
+
+// What a design action saves before it runs: the controls, the value members,
+// the program-wide values and where each catalogue stands.
+class CDesignUndoState : public CUndoState {
+  public:
+    CKestravDesignValues values;
+    ProgramValues program;
+    CDaoRecordset::Position equipment, engines, internals;
+};
+
+} // namespace
+
+CKestravDlg::CKestravDlg(CDialog* parent)
+    : CDialog(MainDialogTemplate(), parent), m_hIcon(IDR_MAINFRAME) {}
+
+CKestravDlg::~CKestravDlg() = default;
+
+const MessageMap* CKestravDlg::GetMessageMap() const {
+    static const MessageMap map{CDialog::GetMessageMap(), kEntries};
+    return &map;
+}
+
+void CKestravDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_MAXIMISE_ARMOUR, m_btnMaximiseArmour);
+    DDX_Control(pDX, IDC_ADD_COMPONENT, m_btnAddComponent);
+    DDX_Control(pDX, IDC_TONNAGE_UP, m_btnTonnageUp);
+    DDX_Control(pDX, IDC_TONNAGE_DOWN, m_btnTonnageDown);
+    DDX_Control(pDX, IDC_SPEED_UP, m_btnSpeedUp);
+    DDX_Control(pDX, IDC_SPEED_DOWN, m_btnSpeedDown);
+    DDX_Control(pDX, IDC_JUMPJETS_UP, m_btnJumpJetsUp);
+    DDX_Control(pDX, IDC_JUMPJETS_DOWN, m_btnJumpJetsDown);
+    DDX_Control(pDX, IDC_UP_RTFRONT, m_btnArmourUpRTFront);
+    DDX_Control(pDX, IDC_DOWN_RTFRONT, m_btnArmourDownRTFront);
+    DDX_Control(pDX, IDC_UP_RTREAR, m_btnArmourUpRTRear);
+    DDX_Control(pDX, IDC_DOWN_RTREAR, m_btnArmourDownRTRear);
+    DDX_Control(pDX, IDC_UP_RL, m_btnArmourUpRL);
+    DDX_Control(pDX, IDC_DOWN_RL, m_btnArmourDownRL);
+    DDX_Control(pDX, IDC_UP_LTREAR, m_btnArmourUpLTRear);
+    DDX_Control(pDX, IDC_DOWN_LTREAR, m_btnArmourDownLTRear);
+    DDX_Control(pDX, IDC_UP_CTREAR, m_btnArmourUpCTRear);
+    DDX_Control(pDX, IDC_DOWN_CTREAR, m_btnArmourDownCTRear);
+    DDX_Control(pDX, IDC_UP_RA, m_btnArmourUpRA);
+    DDX_Control(pDX, IDC_DOWN_RA, m_btnArmourDownRA);
+    DDX_Control(pDX, IDC_UP_LTFRONT, m_btnArmourUpLTFront);
+    DDX_Control(pDX, IDC_DOWN_LTFRONT, m_btnArmourDownLTFront);
+    DDX_Control(pDX, IDC_UP_LL, m_btnArmourUpLL);
+    DDX_Control(pDX, IDC_DOWN_LL, m_btnArmourDownLL);
+    DDX_Control(pDX, IDC_UP_LA, m_btnArmourUpLA);
+    DDX_Control(pDX, IDC_DOWN_LA, m_btnArmourDownLA);
+    DDX_Control(pDX, IDC_UP_HEAD, m_btnArmourUpHead);
+    DDX_Control(pDX, IDC_DOWN_HEAD, m_btnArmourDownHead);
+    DDX_Control(pDX, IDC_UP_CTFRONT, m_btnArmourUpCTFront);
+    DDX_Control(pDX, IDC_DOWN_CTFRONT, m_btnArmourDownCTFront);
+    DDX_Control(pDX, IDC_ARMOUR_UP, m_btnArmourUp);
+    DDX_Control(pDX, IDC_ARMOUR_DOWN, m_btnArmourDown);
+    DDX_Control(pDX, IDC_ENGINE_HEATSINKS, m_listEngineHeatSinks);
+    DDX_Control(pDX, IDC_XL_ENGINE, m_chkXLEngine);
+    DDX_Control(pDX, IDC_FERRO_FIBROUS, m_chkFerroFibrous);
+    DDX_Control(pDX, IDC_ENDO_STEEL, m_chkEndoSteel);
+    DDX_Control(pDX, IDC_DOUBLE_HEATSINKS, m_chkDoubleHeatSinks);
+    DDX_Control(pDX, IDC_BALANCE_ARMOUR, m_btnBalanceArmour);
+    DDX_Control(pDX, IDC_LIST_RIGHTTORSO, m_listRightTorso);
+    DDX_Control(pDX, IDC_LIST_CENTRETORSO, m_listCentreTorso);
+    DDX_Control(pDX, IDC_LIST_RIGHTLEG, m_listRightLeg);
+    DDX_Control(pDX, IDC_LIST_RIGHTARM, m_listRightArm);
+    DDX_Control(pDX, IDC_LIST_LEFTTORSO, m_listLeftTorso);
+    DDX_Control(pDX, IDC_LIST_LEFTLEG, m_listLeftLeg);
+    DDX_Control(pDX, IDC_LIST_HEAD, m_listHead);
+    DDX_Control(pDX, IDC_LIST_LEFTARM, m_listLeftArm);
+    DDX_Control(pDX, IDC_WEAPONS, m_listWeapons);
+    DDX_Text(pDX, IDC_SPEED, m_nSpeed);
+    DDX_Text(pDX, IDC_ARMOUR, m_fArmour);
+    DDX_Text(pDX, IDC_JUMPJETS, m_nJumpJets);
+    DDX_Text(pDX, IDC_GYRO_TONNAGE, m_nGyroTonnage);
+    DDX_Text(pDX, IDC_INTERNAL_LEGS, m_nInternalLegs);
+    DDX_Text(pDX, IDC_LIFESUPPORT_TONNAGE, m_nLifeSupportTonnage);
+    DDX_Text(pDX, IDC_INTERNAL_HEAD, m_nInternalHead);
+    DDX_Text(pDX, IDC_INTERNAL_TORSO, m_nInternalTorso);
+    DDX_Text(pDX, IDC_ARMOUR_POINTS_REMAINING, m_nArmourPointsRemaining);
+    DDX_Text(pDX, IDC_INTERNAL_ARMS, m_nInternalArms);
+    DDX_Text(pDX, IDC_ARMOUR_CTREAR, m_nArmourCTRear);
+    DDX_Text(pDX, IDC_ENGINE_TONNAGE, m_fEngineTonnage);
+    DDX_Text(pDX, IDC_ARMOUR_HEAD, m_nArmourHead);
+    DDX_Text(pDX, IDC_ARMOUR_LA, m_nArmourLA);
+    DDX_Text(pDX, IDC_ARMOUR_LL, m_nArmourLL);
+    DDX_Text(pDX, IDC_INTERNAL_SIDETORSO, m_nInternalSideTorso);
+    DDX_Text(pDX, IDC_ARMOUR_LTFRONT, m_nArmourLTFront);
+    DDX_Text(pDX, IDC_ARMOUR_LTREAR, m_nArmourLTRear);
+    DDX_Text(pDX, IDC_ARMOUR_RA, m_nArmourRA);
+    DDX_Text(pDX, IDC_ARMOUR_RL, m_nArmourRL);
+    DDX_Text(pDX, IDC_ARMOUR_RTFRONT, m_nArmourRTFront);
+    DDX_Text(pDX, IDC_ARMOUR_CTFRONT, m_nArmourCTFront);
+    DDX_Text(pDX, IDC_ARMOUR_RTREAR, m_nArmourRTRear);
+    DDX_Text(pDX, IDC_COCKPIT_TONNAGE, m_nCockpitTonnage);
+    DDX_Text(pDX, IDC_ENGINE_RATING, m_nEngineRating);
+    DDX_Text(pDX, IDC_INTERNAL_TONNAGE, m_fInternalTonnage);
+    DDX_Text(pDX, IDC_TONNAGE, m_nTonnage);
+    DDX_Text(pDX, IDC_TONNAGE_REMAINING, m_fTonnageRemaining);
+    DDX_Text(pDX, IDC_TOTAL_INTERNAL, m_nTotalInternal);
+    DDX_Text(pDX, IDC_ENGINE_NAME, m_strEngineName);
+    DDX_Text(pDX, IDC_CRITS_REMAINING, m_nCritsRemaining);
+    DDX_Text(pDX, IDC_ARMOUR_FACTOR, m_nArmourFactor);
+    DDX_Text(pDX, IDC_MAX_HEAT_DISSIPATED, m_nMaxHeatDissipated);
+    DDX_Text(pDX, IDC_MAX_HEAT_GENERATED, m_nMaxHeatGenerated);
+    DDX_Text(pDX, IDC_TOTAL_DAMAGE, m_nTotalDamage);
+}
+
+// Start-up: the window set-up, the catalogues, the first values of the design.
+// An error in any step (a catalogue that cannot be opened) ends the sequence
+// there; the window opens with what the earlier steps left.
+bool CKestravDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    // The window: system-menu About entry, icon, menu bar.
+    const std::string about = LoadAboutString();
+    if (!about.empty()) {
+        CMenu systemMenu = GetSystemMenu();
+        systemMenu.AppendSeparator();
+        systemMenu.AppendMenu(IDM_ABOUTBOX, about);
+    }
+    SetIcon(m_hIcon, true);
+    SetIcon(m_hIcon, false);
+    SetMenu(&MainMenu());
+
+    g_rsEngines.Open();
+    g_rsInternals.Open();
+    g_rsEquipment.Open();
+
+    m_strEngineName = g_rsEngines.m_EngineName;
+    m_nInternalHead = 3;
+    // The first Internal record, without a search by tonnage.
+    m_nInternalTorso = g_rsInternals.m_CT;
+    m_nInternalLegs = g_rsInternals.m_LRL;
+    m_nInternalArms = g_rsInternals.m_LRA;
+    m_nInternalSideTorso = g_rsInternals.m_LRT;
+    m_nTotalInternal = m_nInternalTorso + 2 * (m_nInternalArms + m_nInternalLegs + m_nInternalSideTorso) + 3;
+    m_fInternalTonnage = g_rsInternals.m_Tonnage;
+
+    g_nHeatSinks = 0;
+    g_nDoubleSinks = 0;
+    g_nSinksAllocated = 0;
+    g_nSinksToAllocate = 0;
+
+    m_btnBalanceArmour.SetCheck(BST_CHECKED);
+    InitCriticalLists();
+    LookUpEngine();
+    RecalculateTonnage();
+    UpdateData(false);
+    return true;
+}
+
+bool CKestravDlg::CataloguesOpen() const {
+    return g_rsEngines.IsOpen() && g_rsInternals.IsOpen() && g_rsEquipment.IsOpen();
+}
+
+// After a start-up whose catalogues could not all be opened, every design
+// action is refused with a clear message; menus, About and the ways of ending
+// still work. A list gaining the focus is let through silently: nothing can be
+// pending without the catalogues, so it would place nothing.
+bool CKestravDlg::PreDispatch(int, Notification code) {
+    if (code == Notification::Command || CataloguesOpen()) return true;
+    if (code == Notification::SetFocus) return false;
+    std::string missing;
+    for (CDaoRecordset* rs : {static_cast<CDaoRecordset*>(&g_rsEngines),
+                              static_cast<CDaoRecordset*>(&g_rsInternals),
+                              static_cast<CDaoRecordset*>(&g_rsEquipment)})
+        if (!rs->IsOpen()) missing += "\n" + rs->GetDefaultDBName();
+    AfxMessageBox("The design cannot be changed: these catalogues could not be opened when "
+                  "Kestrav started:" +
+                      missing,
+                  MB_ICONSTOP);
+    return false;
+}
+
+std::unique_ptr<CUndoState> CKestravDlg::SaveUndoState() const {
+    auto state = std::make_unique<CDesignUndoState>();
+    state->controls = State();
+    state->values = *this;
+    state->program = SaveProgramValues();
+    state->equipment = g_rsEquipment.SavePosition();
+    state->engines = g_rsEngines.SavePosition();
+    state->internals = g_rsInternals.SavePosition();
+    return state;
+}
+
+void CKestravDlg::RestoreUndoState(const CUndoState& saved) {
+    CDialog::RestoreUndoState(saved);
+    const auto& state = static_cast<const CDesignUndoState&>(saved);
+    static_cast<CKestravDesignValues&>(*this) = state.values;
+    RestoreProgramValues(state.program);
+    g_rsEquipment.RestorePosition(state.equipment);
+    g_rsEngines.RestorePosition(state.engines);
+    g_rsInternals.RestorePosition(state.internals);
+}
+
+ProgramValues SaveProgramValues() {
+    return ProgramValues{g_strPendingComponent, g_nSinksToAllocate, g_nSinksAllocated, g_nHeatSinks,
+                         g_nDoubleSinks,        g_fJumpJetTonnage,  g_fEquipmentTonnage};
+}
+
+void RestoreProgramValues(const ProgramValues& values) {
+    g_strPendingComponent = values.pendingComponent;
+    g_nSinksToAllocate = values.sinksToAllocate;
+    g_nSinksAllocated = values.sinksAllocated;
+    g_nHeatSinks = values.heatSinks;
+    g_nDoubleSinks = values.doubleSinks;
+    g_fJumpJetTonnage = values.jumpJetTonnage;
+    g_fEquipmentTonnage = values.equipmentTonnage;
+}

@@ -1,0 +1,109 @@
+// The binding pass: formats and parsers of the three member types.
+
+#include "framework/DataExchange.h"
+
+#include "framework/Dialog.h"
+#include "framework/WinApp.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <cstdio>
+#include <cstdlib>
+
+void CDataExchange::Fail() { throw CUserException(); }
+
+std::string FormatInteger(int value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%d", value);
+    return buffer;
+}
+
+std::string FormatFloat(float value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*g", FLT_DIG, static_cast<double>(value));
+    return buffer;
+}
+
+namespace {
+
+bool OnlySpaceFrom(const char* p) {
+    while (*p == ' ' || *p == '\t') ++p;
+    return *p == '\0';
+}
+
+} // namespace
+
+bool ParseInteger(const std::string& text, int& value) {
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const long parsed = std::strtol(begin, &end, 10);
+    if (end == begin || errno == ERANGE || !OnlySpaceFrom(end)) return false;
+    if (parsed < INT32_MIN || parsed > INT32_MAX) return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+bool ParseFloat(const std::string& text, float& value) {
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const double parsed = std::strtod(begin, &end);
+    if (end == begin || errno == ERANGE || !OnlySpaceFrom(end)) return false;
+    if (parsed > FLT_MAX || parsed < -FLT_MAX) return false;
+    value = static_cast<float>(parsed);
+    return true;
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
+    if (!control.IsAttached()) control.Attach(pDX->m_pDlgWnd, id);
+}
+
+namespace {
+
+// Shows a read-back failure in the framework's words and ends the pass.
+[[noreturn]] void FailWith(CDataExchange* pDX, int id, const char* text) {
+    pDX->m_pDlgWnd->GotoDlgCtrl(id);
+    AfxMessageBox(text);
+    pDX->Fail();
+}
+
+} // namespace
+
+void DDX_Text(CDataExchange* pDX, int id, int& value) {
+    ControlState& control = pDX->m_pDlgWnd->Control(id);
+    if (pDX->m_bSaveAndValidate) {
+        if (!ParseInteger(control.text, value)) FailWith(pDX, id, "Please enter an integer.");
+        return;
+    }
+    std::string text = FormatInteger(value);
+    if (control.text != text) {
+        control.text = std::move(text);
+        pDX->m_pDlgWnd->TouchControl(control);
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int id, float& value) {
+    ControlState& control = pDX->m_pDlgWnd->Control(id);
+    if (pDX->m_bSaveAndValidate) {
+        if (!ParseFloat(control.text, value)) FailWith(pDX, id, "Please enter a number.");
+        return;
+    }
+    std::string text = FormatFloat(value);
+    if (control.text != text) {
+        control.text = std::move(text);
+        pDX->m_pDlgWnd->TouchControl(control);
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
+    ControlState& control = pDX->m_pDlgWnd->Control(id);
+    if (pDX->m_bSaveAndValidate) {
+        value = control.text;
+        return;
+    }
+    if (control.text != value) {
+        control.text = value;
+        pDX->m_pDlgWnd->TouchControl(control);
+    }
+}

@@ -1,0 +1,90 @@
+// The application object and the platform it runs on.
+//
+// CWinApp is the program's one application object: its name (the caption of the
+// framework's own message boxes), its main window and the platform (a toolkit
+// backend, or the headless one used by tests) that shows windows and boxes.
+// AfxWinMain runs InitInstance once and ends the program.
+#pragma once
+
+#include "framework/Dialog.h"
+#include "framework/MessageMap.h"
+
+#include <string>
+#include <vector>
+
+// What the framework needs from a window system.
+class CPlatform {
+  public:
+    virtual ~CPlatform() = default;
+    // Shows a modal message box owned by owner (or by no window); returns IDOK.
+    virtual int ShowMessageBox(CDialog* owner, const std::string& text,
+                               const std::string& caption, unsigned type) = 0;
+    // Shows the dialog, calls its Create(), and runs until it ends; returns its result.
+    virtual int RunModal(CDialog& dialog) = 0;
+    // The framework moved the keyboard focus (kFocusDialog: the dialog itself).
+    virtual void FocusChanged(CDialog& /*dialog*/, int /*id*/) {}
+    // Opens a help document at a context, or quits the viewer; false when it cannot.
+    virtual bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data) = 0;
+    virtual bool IsIconic(const CDialog& /*dialog*/) const { return false; }
+    virtual void Minimize(CDialog& /*dialog*/) {}
+    // Painting while minimised.
+    virtual void GetClientSize(const CDialog& /*dialog*/, int& cx, int& cy) const { cx = cy = 0; }
+    virtual void GetIconSize(int& cx, int& cy) const { cx = cy = 32; }
+    virtual void DrawIcon(CDialog& /*dialog*/, int /*x*/, int /*y*/, HICON /*icon*/) {}
+};
+
+// A platform without a display: message boxes and dialogs are recorded and
+// answered with OK at once. Unit tests and the action driver use it.
+class CHeadlessPlatform : public CPlatform {
+  public:
+    struct Box {
+        std::string caption;
+        std::string text;
+        unsigned type;
+    };
+    struct ShownDialog {
+        std::string caption;
+        std::vector<std::pair<int, std::string>> edits;  // id and text of each edit box
+    };
+
+    int ShowMessageBox(CDialog* owner, const std::string& text, const std::string& caption,
+                       unsigned type) override;
+    int RunModal(CDialog& dialog) override;
+    bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data) override;
+
+    std::vector<Box> boxes;
+    std::vector<ShownDialog> dialogs;
+    std::vector<std::string> helpRequests;
+    bool helpWorks = true;
+};
+
+class CWinApp : public CCmdTarget {
+  public:
+    // A null name: the name is taken from the executable's file name.
+    explicit CWinApp(const char* appName = nullptr);
+    ~CWinApp() override;
+
+    virtual bool InitInstance();
+    const MessageMap* GetMessageMap() const override;
+
+    HICON LoadIcon(int resourceId) const { return resourceId; }
+    // Help, Help: the main window answers with its own help context.
+    void OnHelp();
+    // Opens the help file at a context through the platform; reports a failure.
+    void WinHelp(unsigned long data, unsigned command = HELP_CONTEXT);
+
+    std::string m_pszAppName;
+    std::string m_pszHelpFilePath;  // the executable's path with the extension ".HLP"
+    CDialog* m_pMainWnd = nullptr;
+    CPlatform* m_pPlatform = nullptr;
+};
+
+CWinApp* AfxGetApp();
+CPlatform& AfxGetPlatform();
+// A message box owned by the main window with the application's name as caption.
+int AfxMessageBox(const std::string& text, unsigned type = MB_OK);
+// Sets up the application from the executable's path, runs InitInstance, and
+// gives the process's exit status.
+int AfxWinMain(CPlatform& platform, const std::string& executablePath);
+
+inline constexpr int ID_HELP = 57670;
