@@ -52,6 +52,8 @@ struct CKestravDesignValues {
     int m_nMaxHeatDissipated = 0;
     int m_nMaxHeatGenerated = 0;
     int m_nTotalDamage = 0;
+
+    bool operator==(const CKestravDesignValues&) const = default;
 };
 
 // The eight critical locations, in the order of their list control ids.

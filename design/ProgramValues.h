@@ -39,6 +39,8 @@ struct ProgramValues {
     int doubleSinks = 0;
     float jumpJetTonnage = 0;
     float equipmentTonnage = 0;
+
+    bool operator==(const ProgramValues&) const = default;
 };
 ProgramValues SaveProgramValues();
 void RestoreProgramValues(const ProgramValues& values);
