@@ -20,13 +20,13 @@ const MessageMapEntry kAppEntries[] = {
 
 } // namespace
 
-CWinApp::CWinApp(const char* appName) {
+CWinApp::CWinApp(const char* appName) : m_pPrevious(g_pApp) {
     if (appName) m_pszAppName = appName;
     g_pApp = this;
 }
 
 CWinApp::~CWinApp() {
-    if (g_pApp == this) g_pApp = nullptr;
+    if (g_pApp == this) g_pApp = m_pPrevious;
 }
 
 bool CWinApp::InitInstance() { return true; }

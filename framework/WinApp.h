@@ -77,6 +77,9 @@ class CWinApp : public CCmdTarget {
     std::string m_pszHelpFilePath;  // the executable's path with the extension ".HLP"
     CDialog* m_pMainWnd = nullptr;
     CPlatform* m_pPlatform = nullptr;
+
+  private:
+    CWinApp* m_pPrevious;  // the application object this one stands in front of (tests)
 };
 
 CWinApp* AfxGetApp();
