@@ -286,4 +286,36 @@ TEST_F(EngineTest, AFailedSearchIsUndoneWholeByTheSavedDesign) {
     EXPECT_EQ(Items(IDC_ENGINE_HEATSINKS), Strings(10, "Heat Sink"));
 }
 
+using FailedActionTest = SheetTest;
+
+// An engine catalogue without rating 20: stepping the tonnage onto it fails in
+// the engine search, after the rule has already changed the tonnage. The whole
+// design is put back and the engine's error is shown, naming the file.
+TEST_F(FailedActionTest, ASearchThatFindsNothingLeavesTheDesignAsItWas) {
+    TempDir dir;
+    WriteProjectCatalogs(dir);
+    std::string engines = ProjectCatalogScript("MechEngines");
+    const std::string row = "INSERT INTO [Engines] VALUES (15, 0.5, 'Fusion 15');\n";
+    engines.erase(engines.find(row), row.size());
+    WriteCatalog(dir, "MechEngines", engines);
+    Start(dir.path());
+
+    const DialogState before = sheet->State();
+    const CKestravDesignValues values = *sheet;
+    const ProgramValues program = SaveProgramValues();
+    sheet->ClickButton(IDC_TONNAGE_UP);
+
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].type, MB_ICONSTOP);
+    EXPECT_NE(platform.boxes[0].text.find("rating 15"), std::string::npos) << platform.boxes[0].text;
+    EXPECT_NE(platform.boxes[0].text.find(dir.File("MechEngines.db")), std::string::npos);
+    EXPECT_TRUE(values == *sheet);
+    EXPECT_TRUE(program == SaveProgramValues());
+    for (std::size_t i = 0; i < before.controls.size(); ++i) {
+        EXPECT_EQ(before.controls[i].text, sheet->State().controls[i].text);
+        EXPECT_EQ(before.controls[i].items, sheet->State().controls[i].items);
+    }
+    EXPECT_EQ(g_rsEngines.m_Rating, 10);
+}
+
 } // namespace
