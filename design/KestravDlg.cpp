@@ -91,6 +91,15 @@ class CDesignUndoState : public CUndoState {
     CDaoRecordset::Position equipment, engines, internals;
 };
 
+// Opens one catalogue; a table without records cannot give the design its values.
+void OpenCatalogue(CDaoRecordset& catalogue, bool mayBeEmpty) {
+    catalogue.Open();
+    if (!mayBeEmpty && catalogue.RecordCount() == 0)
+        throw CDaoException(kDaoNoCurrentRecord, "No current record: the catalogue has no records "
+                                                 "(catalogue file " +
+                                                     catalogue.FileName() + ").");
+}
+
 } // namespace
 
 CKestravDlg::CKestravDlg(CDialog* parent)
@@ -206,9 +215,24 @@ bool CKestravDlg::OnInitDialog() {
     SetIcon(m_hIcon, false);
     SetMenu(&MainMenu());
 
-    g_rsEngines.Open();
-    g_rsInternals.Open();
-    g_rsEquipment.Open();
+    // The design's first values come from the catalogues. If any of them cannot
+    // be read, the sheet goes back to the constructor values and empty lists,
+    // and the error is reported; design actions are refused from then on.
+    const std::unique_ptr<CUndoState> blank = SaveUndoState();
+    try {
+        StartDesign();
+    } catch (const CException& error) {
+        RestoreUndoState(*blank);
+        if (!error.GetErrorMessage(m_strCatalogueError)) m_strCatalogueError = "unknown error";
+        throw;
+    }
+    return true;
+}
+
+void CKestravDlg::StartDesign() {
+    OpenCatalogue(g_rsEngines, false);
+    OpenCatalogue(g_rsInternals, false);
+    OpenCatalogue(g_rsEquipment, true);
 
     m_strEngineName = g_rsEngines.m_EngineName;
     m_nInternalHead = 3;
@@ -217,7 +241,8 @@ bool CKestravDlg::OnInitDialog() {
     m_nInternalLegs = g_rsInternals.m_LRL;
     m_nInternalArms = g_rsInternals.m_LRA;
     m_nInternalSideTorso = g_rsInternals.m_LRT;
-    m_nTotalInternal = m_nInternalTorso + 2 * (m_nInternalArms + m_nInternalLegs + m_nInternalSideTorso) + 3;
+    m_nTotalInternal =
+        m_nInternalTorso + 2 * (m_nInternalArms + m_nInternalLegs + m_nInternalSideTorso) + 3;
     m_fInternalTonnage = g_rsInternals.m_Tonnage;
 
     g_nHeatSinks = 0;
@@ -230,28 +255,22 @@ bool CKestravDlg::OnInitDialog() {
     LookUpEngine();
     RecalculateTonnage();
     UpdateData(false);
-    return true;
 }
 
 bool CKestravDlg::CataloguesOpen() const {
-    return g_rsEngines.IsOpen() && g_rsInternals.IsOpen() && g_rsEquipment.IsOpen();
+    return m_strCatalogueError.empty();
 }
 
-// After a start-up whose catalogues could not all be opened, every design
+// After a start-up whose catalogues could not all be read, every design
 // action is refused with a clear message; menus, About and the ways of ending
 // still work. A list gaining the focus is let through silently: nothing can be
 // pending without the catalogues, so it would place nothing.
 bool CKestravDlg::PreDispatch(int, Notification code) {
     if (code == Notification::Command || CataloguesOpen()) return true;
     if (code == Notification::SetFocus) return false;
-    std::string missing;
-    for (CDaoRecordset* rs : {static_cast<CDaoRecordset*>(&g_rsEngines),
-                              static_cast<CDaoRecordset*>(&g_rsInternals),
-                              static_cast<CDaoRecordset*>(&g_rsEquipment)})
-        if (!rs->IsOpen()) missing += "\n" + rs->GetDefaultDBName();
-    AfxMessageBox("The design cannot be changed: these catalogues could not be opened when "
-                  "Kestrav started:" +
-                      missing,
+    AfxMessageBox("The design cannot be changed, because the catalogues could not be read when "
+                  "Kestrav started:\n" +
+                      m_strCatalogueError,
                   MB_ICONSTOP);
     return false;
 }
@@ -278,8 +297,9 @@ void CKestravDlg::RestoreUndoState(const CUndoState& saved) {
 }
 
 ProgramValues SaveProgramValues() {
-    return ProgramValues{g_strPendingComponent, g_nSinksToAllocate, g_nSinksAllocated, g_nHeatSinks,
-                         g_nDoubleSinks,        g_fJumpJetTonnage,  g_fEquipmentTonnage};
+    return ProgramValues{g_strPendingComponent, g_nSinksToAllocate, g_nSinksAllocated,
+                         g_nHeatSinks,          g_nDoubleSinks,     g_fJumpJetTonnage,
+                         g_fEquipmentTonnage};
 }
 
 void RestoreProgramValues(const ProgramValues& values) {

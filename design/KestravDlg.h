@@ -57,7 +57,16 @@ struct CKestravDesignValues {
 };
 
 // The eight critical locations, in the order of their list control ids.
-enum class Location { Head, CentreTorso, LeftArm, RightTorso, LeftLeg, RightLeg, LeftTorso, RightArm };
+enum class Location {
+    Head,
+    CentreTorso,
+    LeftArm,
+    RightTorso,
+    LeftLeg,
+    RightLeg,
+    LeftTorso,
+    RightArm
+};
 
 class CKestravDlg : public CDialog, public CKestravDesignValues {
   public:
@@ -127,7 +136,7 @@ class CKestravDlg : public CDialog, public CKestravDesignValues {
     // 78 minus the entries of the eight location lists.
     int FreeSlots();
 
-    // True while every catalogue opened at start-up.
+    // True when every catalogue was read at start-up.
     bool CataloguesOpen() const;
 
     // ---- Handlers: tonnage, speed and engine ----
@@ -205,4 +214,11 @@ class CKestravDlg : public CDialog, public CKestravDesignValues {
 
   protected:
     bool PreDispatch(int id, Notification code) override;
+
+  private:
+    // Start-up after the window set-up: catalogues, first values, lists, engine.
+    void StartDesign();
+
+    // Why the catalogues could not be read at start-up; empty when they were.
+    std::string m_strCatalogueError;
 };

@@ -16,8 +16,8 @@ using Strings = std::vector<std::string>;
 const Strings kHead{"Life Support", "Sensors", "Cockpit", "Sensors", "Life Support"};
 const Strings kArm{"Shoulder", "Upper Arm Actuator", "Lower Arm Actuator", "Hand Actuator"};
 const Strings kLeg{"Hip", "Upper Leg Actuator", "Lower Leg Actuator", "Foot Actuator"};
-const Strings kCentre{"Engine", "Engine", "Engine", "Gyro", "Gyro", "Gyro", "Gyro", "Engine",
-                      "Engine", "Engine"};
+const Strings kCentre{"Engine", "Engine", "Engine", "Gyro",   "Gyro",
+                      "Gyro",   "Gyro",   "Engine", "Engine", "Engine"};
 
 using StartupTest = SheetTest;
 
@@ -51,9 +51,8 @@ TEST_F(StartupTest, ANewDesignShowsItsFirstValuesAndFixedEntries) {
     EXPECT_EQ(sheet->FreeSlots(), 47);
 
     const Strings weapons = Items(IDC_WEAPONS);
-    EXPECT_TRUE(std::is_sorted(weapons.begin(), weapons.end(), [](auto& a, auto& b) {
-        return CompareIgnoringCase(a, b) < 0;
-    }));
+    EXPECT_TRUE(std::is_sorted(weapons.begin(), weapons.end(),
+                               [](auto& a, auto& b) { return CompareIgnoringCase(a, b) < 0; }));
     for (const char* name : {"AC /2", "AC /20", "Heat Sink", "Double Sink", "Hand Actuator"})
         EXPECT_NE(std::find(weapons.begin(), weapons.end(), name), weapons.end()) << name;
 
@@ -69,8 +68,9 @@ TEST_F(StartupTest, ANewDesignShowsItsFirstValuesAndFixedEntries) {
 TEST_F(StartupTest, TheCataloguesHoldEveryRatingAndEveryTonnage) {
     Start();
     for (int rating = 10; rating <= 400; rating += 5)
-        SeekFirst(g_rsEngines, [rating](const CMechEngines& r) { return r.m_Rating == rating; },
-                  "rating");
+        SeekFirst(
+            g_rsEngines, [rating](const CMechEngines& r) { return r.m_Rating == rating; },
+            "rating");
     for (int tons = 10; tons <= 100; tons += 5) {
         sheet->m_nTonnage = tons;
         sheet->LookUpInternals();
@@ -93,7 +93,7 @@ TEST_F(StartupTest, TheFirstInternalRecordIsUsedWhateverItsTonnage) {
     EXPECT_EQ(Text(IDC_INTERNAL_LEGS), "3");
     EXPECT_EQ(Text(IDC_INTERNAL_SIDETORSO), "3");
     EXPECT_EQ(Text(IDC_TOTAL_INTERNAL), "23");
-    EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "3");  // 10 - 0.5 - 1 - 3 - 2.5
+    EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "3"); // 10 - 0.5 - 1 - 3 - 2.5
 }
 
 TEST_F(StartupTest, AMissingCatalogueLeavesAnEmptySheetThatRefusesDesignActions) {
@@ -109,17 +109,60 @@ TEST_F(StartupTest, AMissingCatalogueLeavesAnEmptySheetThatRefusesDesignActions)
     EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "0");
     EXPECT_TRUE(Items(IDC_WEAPONS).empty());
     EXPECT_TRUE(Items(IDC_LIST_HEAD).empty());
-    EXPECT_EQ(sheet->SystemMenuExtras().size(), 2u);  // set up before the catalogues
+    EXPECT_EQ(sheet->SystemMenuExtras().size(), 2u); // set up before the catalogues
 
     const DialogState before = sheet->State();
     sheet->ClickButton(IDC_TONNAGE_UP);
     ASSERT_EQ(platform.boxes.size(), 2u);
     EXPECT_NE(platform.boxes[1].text.find("Internal.db"), std::string::npos);
-    sheet->ClickList(IDC_LIST_HEAD, -1);  // a placement request: silently nothing
+    sheet->ClickList(IDC_LIST_HEAD, -1); // a placement request: silently nothing
     EXPECT_EQ(platform.boxes.size(), 2u);
     EXPECT_EQ(Text(IDC_TONNAGE), "10");
-    sheet->Command(ID_APP_ABOUT);  // menus still work
+    sheet->Command(ID_APP_ABOUT); // menus still work
     EXPECT_EQ(platform.dialogs.size(), 1u);
+}
+
+// A catalogue that opens but cannot give the design its values: the sheet is
+// put back to its constructor values and empty lists, and refuses design actions.
+TEST_F(StartupTest, AnUnreadableCatalogueLeavesTheConstructorValues) {
+    const std::string schema =
+        "CREATE TABLE [Equipment] ([Item] TEXT, [Tonnage] REAL, [Criticals] "
+        "REAL, [Damage] SMALLINT, [Heat] SMALLINT, [Long] SMALLINT, [Medium] "
+        "SMALLINT, [Minimum] SMALLINT, [Short] SMALLINT);";
+    struct Case {
+        const char* file;
+        std::string script;
+        const char* words;
+    } cases[] = {
+        {"MechEngines",
+         "CREATE TABLE [Engines] ([Rating] SMALLINT, [Tonnage] REAL, "
+         "[EngineName] TEXT);",
+         "no records"},
+        {"equipment",
+         schema + "INSERT INTO [Equipment] VALUES ('PPC', 7, 3, 10, NULL, 18, 12, 3, 6);",
+         "Invalid use of Null in column [Heat]"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        WriteProjectCatalogs(dir);
+        WriteCatalog(dir, c.file, c.script);
+        platform.boxes.clear();
+        Start(dir.path());
+        ASSERT_EQ(platform.boxes.size(), 1u) << c.file;
+        EXPECT_NE(platform.boxes[0].text.find(c.words), std::string::npos)
+            << platform.boxes[0].text;
+        EXPECT_NE(platform.boxes[0].text.find(dir.File(std::string(c.file) + ".db")),
+                  std::string::npos);
+        EXPECT_TRUE(Items(IDC_WEAPONS).empty());
+        EXPECT_TRUE(Items(IDC_LIST_CENTRETORSO).empty());
+        EXPECT_TRUE(Items(IDC_ENGINE_HEATSINKS).empty());
+        EXPECT_FALSE(Checked(IDC_BALANCE_ARMOUR));
+        EXPECT_EQ(Text(IDC_ENGINE_NAME), "");
+        sheet->ClickButton(IDC_ARMOUR_UP);
+        ASSERT_EQ(platform.boxes.size(), 2u);
+        EXPECT_NE(platform.boxes[1].text.find(c.words), std::string::npos);
+        EXPECT_EQ(Text(IDC_ARMOUR), "0");
+    }
 }
 
 class RecalculationTest : public SheetTest {
@@ -128,9 +171,7 @@ class RecalculationTest : public SheetTest {
         SheetTest::SetUp();
         Start();
     }
-    void Allocate(int points) {
-        sheet->m_nArmourHead = points;
-    }
+    void Allocate(int points) { sheet->m_nArmourHead = points; }
 };
 
 TEST_F(RecalculationTest, ArmourPointsAtSixteenPerTon) {
@@ -139,7 +180,7 @@ TEST_F(RecalculationTest, ArmourPointsAtSixteenPerTon) {
     sheet->UpdateArmourPoints();
     EXPECT_EQ(sheet->m_nArmourFactor, 56);
     EXPECT_EQ(sheet->m_nArmourPointsRemaining, 6);
-    EXPECT_FLOAT_EQ(sheet->m_fTonnageRemaining, 1.0f);  // 4.5 - 3.5
+    EXPECT_FLOAT_EQ(sheet->m_fTonnageRemaining, 1.0f); // 4.5 - 3.5
 }
 
 TEST_F(RecalculationTest, FerroFibrousRoundsToTheNearestPointAndTruncatesTheRemainder) {
@@ -153,19 +194,19 @@ TEST_F(RecalculationTest, FerroFibrousRoundsToTheNearestPointAndTruncatesTheRema
     sheet->m_fArmour = 1.0f;
     Allocate(20);
     sheet->UpdateArmourPoints();
-    EXPECT_EQ(sheet->m_nArmourPointsRemaining, -1);  // whole part of -1.59
+    EXPECT_EQ(sheet->m_nArmourPointsRemaining, -1); // whole part of -1.59
 }
 
 TEST_F(RecalculationTest, FerroFibrousCapLowersTheTonnageNotThePoints) {
     sheet->m_chkFerroFibrous.SetCheck(BST_CHECKED);
-    ASSERT_EQ(sheet->m_nTotalInternal, 19);  // cap 51
-    sheet->m_fArmour = 3.0f;                 // factor 54
+    ASSERT_EQ(sheet->m_nTotalInternal, 19); // cap 51
+    sheet->m_fArmour = 3.0f;                // factor 54
     Allocate(4);
     sheet->UpdateArmourPoints();
     EXPECT_FLOAT_EQ(sheet->m_fArmour, 2.5f);
     EXPECT_EQ(sheet->m_nArmourFactor, 45);
     EXPECT_EQ(sheet->m_nArmourHead, 4);
-    EXPECT_FLOAT_EQ(sheet->m_fTonnageRemaining, 2.0f);  // computed with 2.5 t
+    EXPECT_FLOAT_EQ(sheet->m_fTonnageRemaining, 2.0f); // computed with 2.5 t
 }
 
 TEST_F(RecalculationTest, EndoSteelHalvesTheStructureByTheHalfTonRule) {
@@ -175,7 +216,7 @@ TEST_F(RecalculationTest, EndoSteelHalvesTheStructureByTheHalfTonRule) {
         sheet->LookUpInternals();
         EXPECT_FLOAT_EQ(sheet->m_fInternalTonnage, halved) << tons;
     }
-    EXPECT_EQ(sheet->m_nInternalTorso, 6);  // the points are not halved
+    EXPECT_EQ(sheet->m_nInternalTorso, 6); // the points are not halved
 }
 
 TEST_F(RecalculationTest, TonnageRemainingSubtractsEveryWeightButLifeSupport) {
@@ -183,7 +224,7 @@ TEST_F(RecalculationTest, TonnageRemainingSubtractsEveryWeightButLifeSupport) {
     g_fJumpJetTonnage = 1.0f;
     g_fEquipmentTonnage = 4.0f;
     sheet->RecalculateTonnage();
-    EXPECT_FLOAT_EQ(sheet->m_fTonnageRemaining, -0.5f);  // never clamped
+    EXPECT_FLOAT_EQ(sheet->m_fTonnageRemaining, -0.5f); // never clamped
 }
 
 class EngineTest : public SheetTest {
@@ -209,8 +250,8 @@ TEST_F(EngineTest, ThePoolHoldsTheSinksTheEngineCannotCarry) {
     Rate(10);
     EXPECT_EQ(Pool(), 10);
     EXPECT_EQ(sheet->m_nGyroTonnage, 1);
-    for (auto [rating, gyro] : {std::pair{105, 1}, {110, 2}, {205, 2}, {210, 3}, {305, 3},
-                                {310, 4}, {400, 4}}) {
+    for (auto [rating, gyro] :
+         {std::pair{105, 1}, {110, 2}, {205, 2}, {210, 3}, {305, 3}, {310, 4}, {400, 4}}) {
         Rate(rating);
         EXPECT_EQ(sheet->m_nGyroTonnage, gyro) << rating;
     }
@@ -239,7 +280,8 @@ TEST_F(EngineTest, APlacedDoubleSinkLeavesWithAllThreeEntries) {
     sheet->m_listEngineHeatSinks.ResetContent();
     Rate(100);
     EXPECT_EQ(Items(IDC_ENGINE_HEATSINKS), Strings(6, "Double Sink"));
-    for (int i = 0; i < 3; ++i) sheet->m_listRightArm.AddString("Double Sink");
+    for (int i = 0; i < 3; ++i)
+        sheet->m_listRightArm.AddString("Double Sink");
     sheet->m_listEngineHeatSinks.DeleteString(0);
     g_nSinksAllocated = 1;
     g_nDoubleSinks = 1;
@@ -307,7 +349,8 @@ TEST_F(FailedActionTest, ASearchThatFindsNothingLeavesTheDesignAsItWas) {
 
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].type, MB_ICONSTOP);
-    EXPECT_NE(platform.boxes[0].text.find("rating 15"), std::string::npos) << platform.boxes[0].text;
+    EXPECT_NE(platform.boxes[0].text.find("rating 15"), std::string::npos)
+        << platform.boxes[0].text;
     EXPECT_NE(platform.boxes[0].text.find(dir.File("MechEngines.db")), std::string::npos);
     EXPECT_TRUE(values == *sheet);
     EXPECT_TRUE(program == SaveProgramValues());
