@@ -17,7 +17,8 @@ void SeekFirst(Recordset& recordset, Matches matches, const std::string& wanted)
         if (matches(recordset)) return;
         recordset.MoveNext();
     }
-    throw CDaoException(kDaoNoCurrentRecord, "No current record: the catalogue has no record for " +
-                                                 wanted + " (catalogue file " +
-                                                 recordset.FileName() + ").");
+    throw CDaoException(kDaoNoCurrentRecord, recordset.FileName() +
+                                                 ": No current record: the catalogue has no "
+                                                 "record for " +
+                                                 wanted + ".");
 }

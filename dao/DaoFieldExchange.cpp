@@ -10,8 +10,7 @@
 namespace {
 
 [[noreturn]] void Fail(CDaoFieldExchange* pFX, int code, const char* what, const char* column) {
-    throw CDaoException(code, std::string(what) + " in column " + column + " (" + pFX->source +
-                                  ")");
+    throw CDaoException(code, pFX->source + ": " + what + " in column " + column + ".");
 }
 
 // Runs the operations that do not depend on the member's type; false when the
@@ -72,8 +71,8 @@ void DFX_Short(CDaoFieldExchange* pFX, const char* column, short& value) {
     std::int64_t whole = 0;
     if (const auto* i = std::get_if<std::int64_t>(&v)) {
         whole = *i;
-    } else if (const auto* d = std::get_if<double>(&v); d && std::trunc(*d) == *d &&
-                                                           std::fabs(*d) < 1e15) {
+    } else if (const auto* d = std::get_if<double>(&v);
+               d && std::trunc(*d) == *d && std::fabs(*d) < 1e15) {
         whole = static_cast<std::int64_t>(*d);
     } else {
         Fail(pFX, kDaoTypeMismatch, "Data type mismatch", column);

@@ -18,7 +18,7 @@ struct StatementFinaliser {
 [[noreturn]] void ThrowEngineError(sqlite3* db, const std::string& file) {
     const int code = db ? sqlite3_extended_errcode(db) : SQLITE_NOMEM;
     const std::string message = db ? sqlite3_errmsg(db) : "out of memory";
-    throw CDaoException(code, message + " (catalogue file " + file + ")");
+    throw CDaoException(code, file + ": " + message);
 }
 
 DaoValue ReadColumn(sqlite3_stmt* statement, int column) {
@@ -31,8 +31,8 @@ DaoValue ReadColumn(sqlite3_stmt* statement, int column) {
         return std::monostate{};
     default: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        return std::string(text ? text : "", static_cast<std::size_t>(
-                                                 sqlite3_column_bytes(statement, column)));
+        return std::string(text ? text : "",
+                           static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
     }
     }
 }
@@ -46,7 +46,7 @@ CDaoRecordset::~CDaoRecordset() {
 }
 
 std::string CDaoRecordset::Source() const {
-    return "catalogue file " + m_file + ", table " + m_table;
+    return m_file + ", table " + m_table;
 }
 
 void CDaoRecordset::Open(int, const char* sql, int) {
@@ -79,7 +79,8 @@ void CDaoRecordset::Open(int, const char* sql, int) {
         if (step != SQLITE_ROW) ThrowEngineError(db.get(), file);
         std::vector<DaoValue> row;
         row.reserve(static_cast<std::size_t>(columns));
-        for (int c = 0; c < columns; ++c) row.push_back(ReadColumn(statement.get(), c));
+        for (int c = 0; c < columns; ++c)
+            row.push_back(ReadColumn(statement.get(), c));
         rows.push_back(std::move(row));
     }
 
@@ -107,13 +108,13 @@ void CDaoRecordset::Close() {
 
 void CDaoRecordset::RequireOpen() const {
     if (!m_open)
-        throw CDaoException(kDaoNotOpen, "The catalogue is not open (" +
-                                             (m_file.empty() ? GetRuntimeClassName() : m_file) +
-                                             ").");
+        throw CDaoException(kDaoNotOpen,
+                            (m_file.empty() ? std::string(GetRuntimeClassName()) : m_file) +
+                                ": the catalogue is not open.");
 }
 
 void CDaoRecordset::ThrowNoCurrentRecord() const {
-    throw CDaoException(kDaoNoCurrentRecord, "No current record. (" + Source() + ")");
+    throw CDaoException(kDaoNoCurrentRecord, Source() + ": No current record.");
 }
 
 void CDaoRecordset::MoveFirst() {

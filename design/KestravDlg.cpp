@@ -95,9 +95,8 @@ class CDesignUndoState : public CUndoState {
 void OpenCatalogue(CDaoRecordset& catalogue, bool mayBeEmpty) {
     catalogue.Open();
     if (!mayBeEmpty && catalogue.RecordCount() == 0)
-        throw CDaoException(kDaoNoCurrentRecord, "No current record: the catalogue has no records "
-                                                 "(catalogue file " +
-                                                     catalogue.FileName() + ").");
+        throw CDaoException(kDaoNoCurrentRecord,
+                            catalogue.FileName() + ": No current record: the catalogue is empty.");
 }
 
 } // namespace

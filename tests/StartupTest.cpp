@@ -137,10 +137,10 @@ TEST_F(StartupTest, AnUnreadableCatalogueLeavesTheConstructorValues) {
         {"MechEngines",
          "CREATE TABLE [Engines] ([Rating] SMALLINT, [Tonnage] REAL, "
          "[EngineName] TEXT);",
-         "no records"},
+         "MechEngines.db: No current record: the catalogue is empty."},
         {"equipment",
          schema + "INSERT INTO [Equipment] VALUES ('PPC', 7, 3, 10, NULL, 18, 12, 3, 6);",
-         "Invalid use of Null in column [Heat]"},
+         "equipment.db, table [Equipment]: Invalid use of Null in column [Heat]"},
     };
     for (const Case& c : cases) {
         TempDir dir;
