@@ -1,12 +1,228 @@
-// Placing the pending component into a location (rules to come).
+// Placing the pending component into a location: one procedure for the eight
+// set-focus handlers, driven by the location table (LocationRules.h).
+//
+// A click into a location list (the list gaining the focus) is a placement
+// request. A filler entry takes any free slot; a heat sink from the engine
+// list goes in free of tonnage where the location takes its kind; anything
+// else passes the hand rule, the fit test and the tonnage test in the
+// location's order and is written, an "AC /20" perhaps running on into the
+// spill partner. A heat sink of the kind the design does not use (the option
+// was switched while it waited) is refused, and no list ever holds more
+// entries than its capacity. A refusal
+// changes nothing and keeps the component pending; it first gives the focus to
+// the main window, since the list regains the focus when the message box
+// closes and must not take that for a new request.
 
+#include "crits/LocationRules.h"
+#include "crits/SlotOperations.h"
 #include "design/KestravDlg.h"
+#include "design/ProgramValues.h"
 
-void CKestravDlg::OnSetfocusHead() {}
-void CKestravDlg::OnSetfocusCentreTorso() {}
-void CKestravDlg::OnSetfocusLeftArm() {}
-void CKestravDlg::OnSetfocusRightTorso() {}
-void CKestravDlg::OnSetfocusLeftLeg() {}
-void CKestravDlg::OnSetfocusRightLeg() {}
-void CKestravDlg::OnSetfocusLeftTorso() {}
-void CKestravDlg::OnSetfocusRightArm() {}
+#include <string>
+
+namespace {
+
+const char kAllocationError[] = "ALLOCATION ERROR";
+const char kCannotFit[] = "Cannont fit component into this location.";
+const char kMixingSinks[] =
+    "You cannot mix single and double heat sinks.  Check heat sink type selection";
+
+void Refuse(CKestravDlg& sheet, const char* text, const char* caption) {
+    sheet.SetFocus();
+    sheet.MessageBox(text, caption);
+}
+
+// A completed placement: nothing pending any more, and a move in progress is over.
+void EndPlacement(CKestravDlg& sheet) {
+    g_strPendingComponent.clear();
+    sheet.m_moveOrigin = MoveOrigin{};
+    sheet.EnableDesignControls();
+}
+
+// The pending name is a heat sink of a kind this location takes from the
+// engine list, the list still holds one, and no move is in progress.
+bool IsEngineSink(CKestravDlg& sheet, const LocationRules& rules, const std::string& name) {
+    const bool kind =
+        name == kHeatSink || (name == kDoubleSink && rules.shape == SlotShape::Spilling);
+    return kind && sheet.m_listEngineHeatSinks.GetCount() >= 1 &&
+           sheet.m_btnTonnageUp.IsWindowEnabled();
+}
+
+// A heat sink from the engine list, free of tonnage: one entry, or three for a
+// double sink, which must find that many free slots here.
+void PlaceEngineSink(CKestravDlg& sheet, Location where, const std::string& name) {
+    CListBox& list = sheet.LocationList(where);
+    const int slots = HeatSinkSlots(name);
+    if (CKestravDlg::Capacity(where) - list.GetCount() < slots) {
+        Refuse(sheet, kCannotFit, kAllocationError);
+        return;
+    }
+    for (int i = 0; i < slots; ++i)
+        list.AddString(name);
+    CountHeatSinks(name, +1);
+    CListBox& pool = sheet.m_listEngineHeatSinks;
+    pool.SelectString(-1, name);
+    pool.DeleteString(pool.GetCurSel());
+    ClearPendingValues();
+    g_strPendingComponent.clear();
+    ++g_nSinksAllocated;
+    sheet.UpdateData(false);
+}
+
+// The fit test: whether the location has room for the component's slots.
+bool Fits(CKestravDlg& sheet, const LocationRules& rules, const std::string& name,
+          float criticals) {
+    const Location where = rules.location;
+    const int count = sheet.LocationList(where).GetCount();
+    const int capacity = CKestravDlg::Capacity(where);
+    switch (rules.shape) {
+    case SlotShape::OneSlot:
+        return name != kDoubleSink && count < capacity && criticals <= 1.0f;
+    case SlotShape::Closed:
+        return name != kDoubleSink && count < capacity &&
+               !(static_cast<float>(capacity - count) < criticals);
+    case SlotShape::Spilling: {
+        const int partnerFree =
+            CKestravDlg::Capacity(*rules.spill) - sheet.LocationList(*rules.spill).GetCount();
+        return count < capacity &&
+               !(static_cast<float>(capacity - count + partnerFree) < criticals);
+    }
+    }
+    return false;
+}
+
+// Writes the component's entries and completes the placement. n is the slot
+// count truncated toward zero; HEAD takes one entry whatever n is.
+void WriteEntries(CKestravDlg& sheet, const LocationRules& rules, const std::string& name,
+                  PendingValues pending) {
+    CListBox& list = sheet.LocationList(rules.location);
+    const int n = static_cast<int>(pending.criticals);
+    int written = 0;
+    switch (rules.shape) {
+    case SlotShape::OneSlot:
+        list.AddString(name);
+        written = 1;
+        break;
+    case SlotShape::Closed:
+        for (; written < n; ++written)
+            list.AddString(name);
+        break;
+    case SlotShape::Spilling: {
+        const int capacity = CKestravDlg::Capacity(rules.location);
+        CListBox& partner = sheet.LocationList(*rules.spill);
+        const int free = capacity - list.GetCount();
+        const int partnerFree = CKestravDlg::Capacity(*rules.spill) - partner.GetCount();
+        if (free >= n) {
+            if (rules.isArm && name == kHandActuator) {
+                // The hand goes back to its place after the lower arm; it weighs nothing.
+                list.InsertString(3, name);
+                ClearPendingValues();
+                EndPlacement(sheet);
+                return;
+            }
+            for (; written < n; ++written)
+                list.AddString(name);
+        } else if (free + partnerFree < n || name != kAutocannon20) {
+            Refuse(sheet, kCannotFit, kAllocationError);
+            return;
+        } else {
+            // Only an "AC /20" runs on into the spill partner.
+            for (; written < n; ++written)
+                (list.GetCount() < capacity ? list : partner).AddString(name);
+        }
+        break;
+    }
+    }
+    if (written > 0) CountHeatSinks(name, +1);
+    g_fEquipmentTonnage += pending.tonnage;
+    EndPlacement(sheet);
+    sheet.RecalculateTonnage();
+    ClearPendingValues();
+    sheet.UpdateData(false);
+}
+
+void PlaceComponent(CKestravDlg& sheet, Location where) {
+    const std::string name = g_strPendingComponent;
+    if (name.empty()) return;
+    const LocationRules& rules = RulesFor(where);
+    CListBox& list = sheet.LocationList(where);
+
+    if (IsFillerEntry(name) && list.GetCount() < CKestravDlg::Capacity(where)) {
+        list.AddString(name);
+        EndPlacement(sheet);
+        return;
+    }
+
+    // The heat-sink kind may have been switched since this sink became pending.
+    const bool doubles = sheet.m_chkDoubleHeatSinks.GetCheck() == BST_CHECKED;
+    if ((name == kHeatSink && doubles) || (name == kDoubleSink && !doubles)) {
+        Refuse(sheet, kMixingSinks, "EQUIPMENT ALLOCATION ERROR");
+        return;
+    }
+
+    const bool engineSink = IsEngineSink(sheet, rules, name);
+    const PendingValues pending = CurrentPendingValues(sheet);
+    for (PlacingStep step : rules.order) {
+        switch (step) {
+        case PlacingStep::EngineSink:
+            if (engineSink) {
+                PlaceEngineSink(sheet, where, name);
+                return;
+            }
+            break;
+        case PlacingStep::Focus:
+            sheet.SetFocus();
+            break;
+        case PlacingStep::Hand:
+            if (name == kHandActuator && list.FindString(-1, kHandActuator) != LB_ERR) {
+                Refuse(sheet, "You can only have one hand per arm.", "EQUIPMENT ALLOCATION ERROR");
+                return;
+            }
+            break;
+        case PlacingStep::Fit:
+            // An engine sink makes its own fit test when it is placed.
+            if (!engineSink && !Fits(sheet, rules, name, pending.criticals)) {
+                Refuse(sheet, kCannotFit, kAllocationError);
+                return;
+            }
+            break;
+        case PlacingStep::Tonnage:
+            if (pending.tonnage > sheet.m_fTonnageRemaining) {
+                Refuse(sheet, "Insuficient tonnage remaining to fit that equipment.",
+                       kAllocationError);
+                return;
+            }
+            break;
+        case PlacingStep::Done:
+            break;
+        }
+    }
+    WriteEntries(sheet, rules, name, pending);
+}
+
+} // namespace
+
+void CKestravDlg::OnSetfocusHead() {
+    PlaceComponent(*this, Location::Head);
+}
+void CKestravDlg::OnSetfocusCentreTorso() {
+    PlaceComponent(*this, Location::CentreTorso);
+}
+void CKestravDlg::OnSetfocusLeftArm() {
+    PlaceComponent(*this, Location::LeftArm);
+}
+void CKestravDlg::OnSetfocusRightTorso() {
+    PlaceComponent(*this, Location::RightTorso);
+}
+void CKestravDlg::OnSetfocusLeftLeg() {
+    PlaceComponent(*this, Location::LeftLeg);
+}
+void CKestravDlg::OnSetfocusRightLeg() {
+    PlaceComponent(*this, Location::RightLeg);
+}
+void CKestravDlg::OnSetfocusLeftTorso() {
+    PlaceComponent(*this, Location::LeftTorso);
+}
+void CKestravDlg::OnSetfocusRightArm() {
+    PlaceComponent(*this, Location::RightArm);
+}

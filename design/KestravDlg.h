@@ -11,6 +11,7 @@
 // options), crits/ (critical locations) and app/ (the window shell).
 #pragma once
 
+#include "crits/MoveOrigin.h"
 #include "framework/Dialog.h"
 
 #include <string>
@@ -52,6 +53,9 @@ struct CKestravDesignValues {
     int m_nMaxHeatDissipated = 0;
     int m_nMaxHeatGenerated = 0;
     int m_nTotalDamage = 0;
+
+    // Not shown on the sheet: where a component being moved came from.
+    MoveOrigin m_moveOrigin;
 
     bool operator==(const CKestravDesignValues&) const = default;
 };

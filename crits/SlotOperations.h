@@ -1,0 +1,99 @@
+// Operations the placing, removing and moving rules share.
+//
+// A component's entries are the entries whose text is its whole name, never
+// a longer name that merely begins with it ("AC /2" is not part of an
+// "AC /20"). The heat-sink counters g_nHeatSinks and g_nDoubleSinks count the
+// heat sinks that stand in the locations: raised when one is written into a
+// list, lowered when one leaves it.
+#pragma once
+
+#include "catalog/Search.h"
+#include "crits/LocationRules.h"
+#include "crits/MoveOrigin.h"
+#include "design/KestravDlg.h"
+#include "design/ProgramValues.h"
+
+#include <string>
+#include <vector>
+
+// Entries of the list whose text is exactly name.
+inline int CountNamed(const CListBox& list, const std::string& name) {
+    int count = 0;
+    for (int i = 0; i < list.GetCount(); ++i)
+        count += list.GetText(i) == name;
+    return count;
+}
+
+// Deletes up to count entries whose text is exactly name, topmost first;
+// returns how many went.
+inline int DeleteNamed(CListBox& list, const std::string& name, int count) {
+    int deleted = 0;
+    for (int i = 0; i < list.GetCount() && deleted < count;) {
+        if (list.GetText(i) == name) {
+            list.DeleteString(i);
+            ++deleted;
+        } else {
+            ++i;
+        }
+    }
+    return deleted;
+}
+
+// Keeps the heat-sink counters in step with the sinks in the locations: one
+// more (or fewer, with a negative step) sink of that name.
+inline void CountHeatSinks(const std::string& name, int step) {
+    if (name == kHeatSink)
+        g_nHeatSinks += step;
+    else if (name == kDoubleSink)
+        g_nDoubleSinks += step;
+}
+
+// The tonnage and slots of the pending component. A component being moved
+// keeps the values it had when it was taken out; any other pending component
+// has those of the equipment record the catalogue stands on.
+struct PendingValues {
+    float tonnage;
+    float criticals;
+};
+inline PendingValues CurrentPendingValues(const CKestravDlg& sheet) {
+    const MoveOrigin& origin = sheet.m_moveOrigin;
+    if (origin.Active() && origin.name == g_strPendingComponent)
+        return {origin.tonnage, origin.criticals};
+    return {g_rsEquipment.m_Tonnage, g_rsEquipment.m_Criticals};
+}
+
+// A completed placement or removal leaves the record's tonnage and slots at 0
+// in memory (the catalogue itself is never written).
+inline void ClearPendingValues() {
+    g_rsEquipment.m_Tonnage = 0;
+    g_rsEquipment.m_Criticals = 0;
+}
+
+// Moves the equipment catalogue to the first record named exactly name; a
+// name without a record ends the action with the catalogue's error.
+inline void SeekEquipment(const std::string& name) {
+    SeekFirst(
+        g_rsEquipment, [&name](const MechEquipment& rs) { return rs.m_Item == name; },
+        "the component \"" + name + "\"");
+}
+
+// As SeekEquipment, but a name without a record leaves the catalogue where it
+// stood and gives false, for rules that refuse such a name themselves.
+inline bool FindEquipment(const std::string& name) {
+    const CDaoRecordset::Position before = g_rsEquipment.SavePosition();
+    try {
+        SeekEquipment(name);
+        return true;
+    } catch (const CDaoException& error) {
+        if (error.m_scode != kDaoNoCurrentRecord) throw;
+        g_rsEquipment.RestorePosition(before);
+        return false;
+    }
+}
+
+// Takes up to count entries of the component name out of the list at
+// location, topmost first; an "AC /20" on the spill path leaves whole, with
+// its entries in the neighbouring list. Returns what each list gave up.
+// (Removing.cpp)
+std::vector<MoveOrigin::Part> TakeComponentOut(CKestravDlg& sheet, Location location,
+                                               const std::string& name, int count);
