@@ -8,7 +8,10 @@
 // no U step takes EXTERNAL ARMOUR POINTS REMAINING below 0. Every refused step
 // is silent.
 
+#include "design/ArmourBounds.h"
 #include "design/KestravDlg.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -65,13 +68,23 @@ int& Points(CKestravDlg& dlg, ArmourLocation location) {
     return dlg.*kArmour[location].points;
 }
 
-// True while a U step may add a point to the location.
-bool BelowBound(const CKestravDlg& dlg, ArmourLocation location) {
+// The points that count against the location's bound: its own, plus the other
+// half's for a torso front or rear.
+int UsedOfBound(const CKestravDlg& dlg, ArmourLocation location) {
     const ArmourRow& row = kArmour[location];
     int used = dlg.*row.points;
     if (row.sharesBoundWith) used += dlg.*row.sharesBoundWith;
-    const int bound = row.internal ? 2 * (dlg.*row.internal) : kHeadMaximum;
-    return used < bound;
+    return used;
+}
+
+int Bound(const CKestravDlg& dlg, ArmourLocation location) {
+    const ArmourRow& row = kArmour[location];
+    return row.internal ? 2 * (dlg.*row.internal) : kHeadMaximum;
+}
+
+// True while a U step may add a point to the location.
+bool BelowBound(const CKestravDlg& dlg, ArmourLocation location) {
+    return UsedOfBound(dlg, location) < Bound(dlg, location);
 }
 
 int AllocatedPoints(CKestravDlg& dlg) {
@@ -147,6 +160,20 @@ void TrimAllocation(CKestravDlg& dlg) {
 }
 
 } // namespace
+
+// Rears come before fronts: where a torso's front and rear together exceed
+// their shared bound, the rear gives way first.
+void KeepArmourWithinBounds(CKestravDlg& dlg) {
+    static const ArmourLocation kOrder[] = {Head,    CTRear, CTFront, LTRear, LTFront, RTRear,
+                                            RTFront, LA,     RA,      LL,     RL};
+    for (ArmourLocation location : kOrder) {
+        const int over = UsedOfBound(dlg, location) - Bound(dlg, location);
+        if (over <= 0) continue;
+        const int taken = std::min(over, Points(dlg, location));
+        Points(dlg, location) -= taken;
+        dlg.m_nArmourPointsRemaining += taken;
+    }
+}
 
 // Half a ton more armour, if 0.5 t of tonnage remains and the points the
 // armour buys are still below 2 x total internal + 6.

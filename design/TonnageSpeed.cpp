@@ -4,6 +4,7 @@
 // within 10 to 100 t, the rating at most 400, and a heavier engine must leave
 // TONNAGE REMAINING at 0 or more.
 
+#include "design/ArmourBounds.h"
 #include "design/JumpJetWeight.h"
 #include "design/KestravDlg.h"
 #include "design/ProgramValues.h"
@@ -17,9 +18,10 @@ const int kMaxRating = 400;
 
 } // namespace
 
-// 5 t lighter: a lighter engine and structure, the jets reweighed, and armour
-// sold by the half ton while its factor is above what the smaller structure
-// carries (2 x total internal + 15). At 10 t nothing changes.
+// 5 t lighter: a lighter engine and structure, the jets reweighed, points
+// above the smaller structure's bounds given back, and armour sold by the
+// half ton while its factor is above what the structure carries (2 x total
+// internal + 15). At 10 t nothing changes.
 void CKestravDlg::OnTonnageDecrease() {
     if (m_nTonnage <= kMinTonnage) {
         UpdateData(false);
@@ -30,6 +32,7 @@ void CKestravDlg::OnTonnageDecrease() {
     g_fJumpJetTonnage = static_cast<float>(m_nJumpJets) * JumpJetWeight(m_nTonnage);
     LookUpEngine();
     LookUpInternals();
+    KeepArmourWithinBounds(*this);
     // Each ARMOUR Decrease lowers the armour by 0.5 t and recomputes the factor
     // from it, so the factor falls to 0 at worst and the loop ends.
     while (m_nArmourFactor > 2 * m_nTotalInternal + 15)
