@@ -1,0 +1,62 @@
+// Dialog units to pixels, and the small pieces of layout arithmetic the Qt
+// backend needs, kept free of Qt so they can be tested without a display.
+//
+// A dialog template places its controls in dialog units: a horizontal unit is
+// a quarter of the dialog font's average letter width, a vertical unit an
+// eighth of its line height. Edges are converted, not sizes, so controls that
+// touch in the template still touch on screen.
+#pragma once
+
+#include "framework/DialogTemplate.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct DialogBaseUnits {
+    int x; // average width of the letters A-Z a-z, in pixels
+    int y; // line height of the dialog font, in pixels
+};
+
+struct PixelRect {
+    int x, y, width, height;
+};
+
+// Base units from the width of the 52 letters A-Z a-z set side by side and the line height.
+DialogBaseUnits BaseUnitsFromFont(int widthOfAllLetters, int lineHeight);
+// One coordinate, rounded to the nearest pixel.
+int HorizontalDluToPixels(int dlu, DialogBaseUnits base);
+int VerticalDluToPixels(int dlu, DialogBaseUnits base);
+PixelRect DluRectToPixels(int x, int y, int cx, int cy, DialogBaseUnits base);
+// The client area of a template, in pixels.
+PixelRect DialogClientRect(const DialogTemplate& dialogTemplate, DialogBaseUnits base);
+
+// Breaks text into lines no wider than maxWidth, word by word; a word wider
+// than maxWidth keeps a line of its own. Spaces at either end of a line are
+// dropped (button captions are padded with leading spaces to push a word to
+// the next line; wrapping by width does that already).
+std::vector<std::string> WrapWords(const std::string& text, int maxWidth,
+                                   const std::function<int(const std::string&)>& widthOf);
+
+// Tells apart a press that is the second press of a double-click. The
+// toolkit delivers that press as well as the double-click itself; a list
+// must treat it as part of the double-click, not as another click. The rule
+// is the toolkit's own: same button, within the double-click interval and
+// distance of the previous press, and the previous press not itself a second one.
+class DoubleClickTracker {
+  public:
+    DoubleClickTracker(unsigned long interval, int distance)
+        : m_interval(interval), m_distance(distance) {}
+    bool IsSecondPress(unsigned long timestamp, int x, int y, int button);
+
+  private:
+    unsigned long m_interval;
+    int m_distance;
+    bool m_havePrevious = false;
+    unsigned long m_timestamp = 0;
+    int m_x = 0, m_y = 0, m_button = 0;
+};
+
+// The help document beside an installed or built program, and the anchor of a help context.
+std::string HelpDocumentPath(const std::string& executableFolder);
+std::string HelpAnchor(unsigned long context);

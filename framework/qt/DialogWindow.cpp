@@ -1,0 +1,472 @@
+// The Qt window of a framework dialog: widgets from the template, events to
+// the dialog, the dialog's state back into the widgets.
+
+#include "framework/qt/DialogWindow.h"
+
+#include "framework/qt/QtPlatform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleHints>
+
+namespace {
+
+// A check box whose mark only the dialog sets: a click reports itself and
+// leaves the mark to the handler.
+class MirrorCheckBox : public QCheckBox {
+  public:
+    using QCheckBox::QCheckBox;
+
+  protected:
+    void nextCheckState() override {}
+};
+
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+bool IsTabFocus(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+}
+
+} // namespace
+
+QFont DialogFont(const DialogTemplate& dialogTemplate) {
+    // "MS Sans Serif" (and any other face a template names) is the desktop's
+    // sans-serif font at the template's size.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(dialogTemplate.fontPointSize > 0 ? dialogTemplate.fontPointSize : 8);
+    return font;
+}
+
+DialogBaseUnits DialogBaseUnitsOf(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return BaseUnitsFromFont(letters, metrics.height());
+}
+
+CQtDialogWindow::CQtDialogWindow(CDialog& dialog, QWidget* parent)
+    : QDialog(parent), m_dialog(dialog), m_font(DialogFont(dialog.Template())),
+      m_base(DialogBaseUnitsOf(m_font)) {
+    const DialogTemplate& t = dialog.Template();
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    // The main window is a window of its own with a minimise box; boxes over it are dialogs.
+    if (t.style & DialogStyle::MinimizeBox)
+        flags |= Qt::Window | Qt::WindowMinimizeButtonHint;
+    else
+        flags |= Qt::Dialog;
+    setWindowFlags(flags);
+    setWindowModality(Qt::ApplicationModal);
+    setWindowTitle(ToQt(t.caption ? t.caption : ""));
+    setFont(m_font);
+    setSizeGripEnabled(false);
+    installEventFilter(this);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    const PixelRect client = DialogClientRect(t, m_base);
+    m_client->setGeometry(0, 0, client.width, client.height);
+    setFixedSize(client.width, client.height);
+}
+
+CQtDialogWindow::~CQtDialogWindow() = default;
+
+QWidget* CQtDialogWindow::ControlWidget(int id) const {
+    auto it = m_byId.find(id);
+    return it == m_byId.end() ? nullptr : it->second;
+}
+
+void CQtDialogWindow::BuildControls() {
+    for (const DialogItem& item : m_dialog.Template().items) {
+        QWidget* widget = CreateWidget(item);
+        if (item.id != IDC_STATIC) {
+            widget->setObjectName(QString::number(item.id));
+            m_byId[item.id] = widget;
+        }
+        widget->installEventFilter(this);
+        m_controls.push_back(Control{&item, widget, 0, item.text ? item.text : "", {}});
+    }
+}
+
+QWidget* CQtDialogWindow::CreateWidget(const DialogItem& item) {
+    const int id = item.id;
+    const PixelRect r = DluRectToPixels(item.x, item.y, item.cx, item.cy, m_base);
+    const std::string text = item.text ? item.text : "";
+    QWidget* widget = nullptr;
+    switch (item.kind) {
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(m_client);
+        button->setGeometry(r.x, r.y, r.width, r.height);
+        // Enter reaches the dialog, never a button by itself; the default
+        // button is only drawn as such.
+        button->setAutoDefault(false);
+        button->setDefault((item.style & ControlStyle::DefaultButton) != 0);
+        button->setText(ShownCaption(item, text));
+        connect(button, &QPushButton::clicked, this,
+                [this, id] { Dispatch([this, id] { m_dialog.ClickButton(id); }); });
+        widget = button;
+        break;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new MirrorCheckBox(m_client);
+        box->setGeometry(r.x, r.y, r.width, r.height);
+        box->setText(ShownCaption(item, text));
+        connect(box, &QCheckBox::clicked, this,
+                [this, id] { Dispatch([this, id] { m_dialog.ClickButton(id); }); });
+        widget = box;
+        break;
+    }
+    case ControlKind::GroupBox:
+        widget = new QGroupBox(ToQt(text), m_client);
+        break;
+    case ControlKind::Static: {
+        auto* label = new QLabel(ToQt(text), m_client);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        const Qt::Alignment across =
+            (item.style & ControlStyle::Centred) ? Qt::AlignHCenter : Qt::AlignLeft;
+        label->setAlignment(across | Qt::AlignVCenter);
+        if (item.style & ControlStyle::Sunken) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        widget = label;
+        break;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(m_client);
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::NoFocus);
+        edit->setFrame((item.style & ControlStyle::Border) != 0);
+        if (item.style & ControlStyle::Centred) edit->setAlignment(Qt::AlignCenter);
+        widget = edit;
+        break;
+    }
+    case ControlKind::ListBox: {
+        auto* list = new QListWidget(m_client);
+        list->setSelectionMode(QAbstractItemView::NoSelection);
+        list->setUniformItemSizes(true);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        Qt::ScrollBarPolicy vertical = Qt::ScrollBarAlwaysOff;
+        if (item.style & ControlStyle::VScroll)
+            vertical = (item.style & ControlStyle::AlwaysScroll) ? Qt::ScrollBarAlwaysOn
+                                                                 : Qt::ScrollBarAsNeeded;
+        list->setVerticalScrollBarPolicy(vertical);
+        list->viewport()->installEventFilter(this);
+        m_pressSeries.emplace(
+            id, DoubleClickTracker(
+                    static_cast<unsigned long>(qApp->styleHints()->mouseDoubleClickInterval()),
+                    qApp->styleHints()->mouseDoubleClickDistance()));
+        widget = list;
+        break;
+    }
+    case ControlKind::Icon: {
+        // An icon control takes the icon's own size at its position.
+        auto* label = new QLabel(m_client);
+        label->setPixmap(ApplicationIcon().pixmap(32, 32));
+        label->setGeometry(r.x, r.y, 32, 32);
+        return label;
+    }
+    }
+    widget->setGeometry(r.x, r.y, r.width, r.height);
+    // Only the window's background offers the system menu.
+    if (item.kind != ControlKind::Static && item.kind != ControlKind::GroupBox)
+        widget->setContextMenuPolicy(Qt::PreventContextMenu);
+    return widget;
+}
+
+QString CQtDialogWindow::ShownCaption(const DialogItem& item, const std::string& text) const {
+    if (!(item.style & ControlStyle::MultiLine)) return ToQt(text);
+    const PixelRect r = DluRectToPixels(item.x, item.y, item.cx, item.cy, m_base);
+    int width = r.width - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin);
+    if (item.kind == ControlKind::CheckBox)
+        width = r.width - style()->pixelMetric(QStyle::PM_IndicatorWidth) -
+                style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) - 2;
+    const QFontMetrics metrics(m_font);
+    const std::vector<std::string> lines = WrapWords(text, width, [&metrics](const std::string& s) {
+        return metrics.horizontalAdvance(ToQt(s));
+    });
+    QStringList shown;
+    for (const std::string& line : lines)
+        shown << ToQt(line);
+    return shown.join(QLatin1Char('\n'));
+}
+
+void CQtDialogWindow::BuildFrame() {
+    int menuHeight = 0;
+    if (const MenuTemplate* menu = m_dialog.GetMenu()) {
+        m_menuBar = new QMenuBar(this);
+        m_menuBar->setFont(QApplication::font("QMenuBar"));
+        for (const MenuItem& item : menu->items)
+            AddMenu(m_menuBar, item);
+        menuHeight = m_menuBar->sizeHint().height();
+        m_menuBar->setGeometry(0, 0, m_client->width(), menuHeight);
+    }
+    m_client->move(0, menuHeight);
+    setFixedSize(m_client->width(), m_client->height() + menuHeight);
+    if (m_dialog.GetIcon(true) || m_dialog.GetIcon(false)) setWindowIcon(ApplicationIcon());
+}
+
+void CQtDialogWindow::AddMenu(QWidget* parent, const MenuItem& item) {
+    switch (item.kind) {
+    case MenuItem::Popup: {
+        auto* menu = new QMenu(ToQt(item.text), parent);
+        for (const MenuItem& child : item.children)
+            AddMenu(menu, child);
+        parent->addAction(menu->menuAction());
+        break;
+    }
+    case MenuItem::Separator:
+        if (auto* menu = qobject_cast<QMenu*>(parent)) menu->addSeparator();
+        break;
+    case MenuItem::Command: {
+        auto* action = new QAction(ToQt(item.text), parent);
+        const int id = item.id;
+        const bool checked = item.checked;
+        action->setData(id);
+        action->setEnabled(!item.grayed);
+        action->setCheckable(checked);
+        action->setChecked(checked);
+        connect(action, &QAction::triggered, this, [this, action, id, checked] {
+            // The program never changes a menu item's state; undo Qt's toggle.
+            action->setChecked(checked);
+            Dispatch([this, id] { m_dialog.Command(id); });
+        });
+        parent->addAction(action);
+        break;
+    }
+    }
+}
+
+void CQtDialogWindow::Dispatch(const std::function<void()>& call) {
+    call();
+    Sync();
+}
+
+void CQtDialogWindow::RunLoop() {
+    while (!m_dialog.IsEnded())
+        m_loop.exec();
+}
+
+void CQtDialogWindow::Sync() {
+    // Showing the state moves Qt's focus at times (a disabled control hands
+    // its focus on); none of that is the user's doing.
+    const bool wasMoving = m_movingFocus;
+    m_movingFocus = true;
+    const DialogState& state = m_dialog.State();
+    if (state.controls.size() == m_controls.size()) {
+        for (std::size_t i = 0; i < m_controls.size(); ++i) {
+            Control& control = m_controls[i];
+            const ControlState& controlState = state.controls[i];
+            if (control.revision == controlState.revision) continue;
+            control.revision = controlState.revision;
+            ShowControl(control, controlState);
+        }
+    }
+    MoveFocus(state.focusId);
+    m_movingFocus = wasMoving;
+    if (m_dialog.IsEnded()) m_loop.exit();
+}
+
+void CQtDialogWindow::ShowControl(Control& control, const ControlState& state) {
+    QWidget* widget = control.widget;
+    widget->setEnabled(state.enabled);
+    switch (control.item->kind) {
+    case ControlKind::Edit: {
+        auto* edit = static_cast<QLineEdit*>(widget);
+        const QString text = ToQt(state.text);
+        if (edit->text() != text) {
+            edit->setText(text);
+            edit->setCursorPosition(0);
+        }
+        return;
+    }
+    case ControlKind::ListBox:
+        ShowList(control, state);
+        return;
+    case ControlKind::CheckBox:
+        static_cast<QCheckBox*>(widget)->setChecked(state.checked);
+        break;
+    case ControlKind::Icon:
+        return;
+    default:
+        break;
+    }
+    if (control.text == state.text) return;
+    control.text = state.text;
+    const QString caption = ShownCaption(*control.item, state.text);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(caption);
+    else if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(caption);
+    else if (auto* group = qobject_cast<QGroupBox*>(widget))
+        group->setTitle(caption);
+}
+
+void CQtDialogWindow::ShowList(Control& control, const ControlState& state) {
+    auto* list = static_cast<QListWidget*>(control.widget);
+    if (control.items != state.items) {
+        // Rows as high as a line of the dialog font, so a list holds as many
+        // entries as its template height was drawn for.
+        const QFontMetrics metrics(m_font);
+        list->clear();
+        for (const std::string& entry : state.items) {
+            auto* row = new QListWidgetItem(ToQt(entry));
+            row->setToolTip(row->text()); // the whole entry, where a narrow list cuts it
+            row->setSizeHint(QSize(metrics.horizontalAdvance(row->text()) + 6, m_base.y));
+            list->addItem(row);
+        }
+        control.items = state.items;
+    }
+    QItemSelectionModel* selection = list->selectionModel();
+    if (state.selection >= 0 && state.selection < list->count()) {
+        const QModelIndex index = list->model()->index(state.selection, 0);
+        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        list->scrollTo(index);
+    } else {
+        selection->clearSelection();
+    }
+}
+
+void CQtDialogWindow::MoveFocus(int id) {
+    QWidget* target = id == kFocusDialog ? this : ControlWidget(id);
+    if (!target || !target->isEnabled()) target = this;
+    if (focusWidget() == target) return;
+    const bool wasMoving = m_movingFocus;
+    m_movingFocus = true;
+    target->setFocus(Qt::OtherFocusReason);
+    m_movingFocus = wasMoving;
+}
+
+bool CQtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* list = qobject_cast<QListWidget*>(watched->parent());
+    if (list && watched == list->viewport() && list->parent() == m_client) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            return HandleListMouse(list->objectName().toInt(), list,
+                                   static_cast<QMouseEvent*>(event));
+        default:
+            return false;
+        }
+    }
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return HandleKey(static_cast<QKeyEvent*>(event),
+                         qobject_cast<QListWidget*>(watched) != nullptr);
+    case QEvent::FocusIn: {
+        // Only the Tab key is the user's own move; focus given back when a
+        // window is activated, or moved by the program, is not reported.
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (m_movingFocus || !IsTabFocus(focus->reason()) || !widget || widget == this)
+            return false;
+        bool isControl = false;
+        const int id = widget->objectName().toInt(&isControl);
+        if (isControl && ControlWidget(id) == widget)
+            Dispatch([this, id] { m_dialog.FocusGained(id); });
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+bool CQtDialogWindow::HandleKey(QKeyEvent* key, bool inList) {
+    const int k = key->key();
+    const bool alt = (key->modifiers() & Qt::AltModifier) != 0;
+    if ((k == Qt::Key_Return || k == Qt::Key_Enter) && !alt) {
+        Dispatch([this] { m_dialog.PressEnter(); });
+        return true;
+    }
+    if (k == Qt::Key_Escape) {
+        Dispatch([this] { m_dialog.PressEscape(); });
+        return true;
+    }
+    if (k == Qt::Key_Space && alt) {
+        ShowSystemMenu(m_client->mapToGlobal(QPoint(0, 0)));
+        return true;
+    }
+    if (k == Qt::Key_F4 && alt) {
+        Dispatch([this] { m_dialog.SysCommand(SC_CLOSE); });
+        return true;
+    }
+    // A list's selection changes only by a click: its own key navigation is off.
+    return inList && k != Qt::Key_Tab && k != Qt::Key_Backtab;
+}
+
+bool CQtDialogWindow::HandleListMouse(int id, QListWidget* list, QMouseEvent* mouse) {
+    if (!list->isEnabled() || mouse->button() != Qt::LeftButton) return true;
+    const QPoint at = mouse->position().toPoint();
+    const QModelIndex index = list->indexAt(at);
+    const int row = index.isValid() ? index.row() : -1;
+    if (mouse->type() == QEvent::MouseButtonPress) {
+        // The second press of a double-click belongs to the double-click.
+        if (m_pressSeries.at(id).IsSecondPress(mouse->timestamp(), at.x(), at.y(), mouse->button()))
+            return true;
+        Dispatch([this, id, row] { m_dialog.ClickList(id, row); });
+    } else if (mouse->type() == QEvent::MouseButtonDblClick) {
+        Dispatch([this, id, row] { m_dialog.DoubleClickList(id, row); });
+    }
+    return true;
+}
+
+void CQtDialogWindow::ShowSystemMenu(const QPoint& globalPos) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("system-menu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    auto add = [this, menu](const QString& text, unsigned id) {
+        QAction* action = menu->addAction(text);
+        action->setData(id);
+        connect(action, &QAction::triggered, this,
+                [this, id] { Dispatch([this, id] { m_dialog.SysCommand(id); }); });
+    };
+    if (m_dialog.Template().style & DialogStyle::MinimizeBox)
+        add(QStringLiteral("Minimise"), SC_MINIMIZE);
+    add(QStringLiteral("Close"), SC_CLOSE);
+    for (const MenuItem& item : m_dialog.SystemMenuExtras()) {
+        if (item.kind == MenuItem::Separator)
+            menu->addSeparator();
+        else if (item.kind == MenuItem::Command)
+            add(ToQt(item.text), static_cast<unsigned>(item.id));
+    }
+    menu->popup(globalPos);
+}
+
+void CQtDialogWindow::closeEvent(QCloseEvent* event) {
+    if (!m_dialog.IsEnded()) Dispatch([this] { m_dialog.SysCommand(SC_CLOSE); });
+    if (m_dialog.IsEnded())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CQtDialogWindow::contextMenuEvent(QContextMenuEvent* event) {
+    ShowSystemMenu(event->globalPos());
+}
+
+void CQtDialogWindow::paintEvent(QPaintEvent* event) {
+    if (!isMinimized()) {
+        QDialog::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    m_pIconPainter = &painter;
+    m_dialog.OnPaint();
+    m_pIconPainter = nullptr;
+}

@@ -1,0 +1,91 @@
+// CQtDialogWindow: the Qt window of one framework dialog.
+//
+// It owns one widget per template control (objectName: the control id), the
+// menu bar and the system-menu stand-in, forwards clicks, double-clicks, Tab
+// focus, keys and commands to the dialog, and after each call shows the
+// dialog's state again. Qt's own behaviour is held back where it would change
+// a control by itself: a click does not toggle a check mark, a list neither
+// selects nor moves its current entry on its own, Enter and Escape do not
+// end the window except through the dialog.
+#pragma once
+
+#include "framework/Dialog.h"
+#include "framework/qt/DialogUnits.h"
+
+#include <QDialog>
+#include <QEventLoop>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class QListWidget;
+class QMenuBar;
+class QPainter;
+
+// The dialog font: the template's font mapped to the desktop's sans-serif at its size.
+QFont DialogFont(const DialogTemplate& dialogTemplate);
+DialogBaseUnits DialogBaseUnitsOf(const QFont& font);
+
+class CQtDialogWindow : public QDialog {
+  public:
+    CQtDialogWindow(CDialog& dialog, QWidget* parent);
+    ~CQtDialogWindow() override;
+
+    CDialog& Dialog() const { return m_dialog; }
+    // Builds the controls; call before the dialog's Create().
+    void BuildControls();
+    // Menu bar, icon and size, from what the dialog's start-up set; call after Create().
+    void BuildFrame();
+    // Shows the framework's state in the widgets, and ends the loop once the dialog has ended.
+    void Sync();
+    // Runs the modal loop until the dialog ends.
+    void RunLoop();
+    // Moves Qt's focus to a control (kFocusDialog: the window itself), silently.
+    void MoveFocus(int id);
+    QWidget* ControlWidget(int id) const;
+    QWidget* ClientArea() const { return m_client; }
+    // The window ends only when its dialog ends, never by Qt's own Enter or Escape.
+    void reject() override {}
+    void accept() override {}
+    // Set while a minimised window paints: where DrawIcon draws.
+    QPainter* m_pIconPainter = nullptr;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    struct Control {
+        const DialogItem* item;
+        QWidget* widget;
+        unsigned revision = 0;
+        std::string text;               // caption shown, to tell when it changes
+        std::vector<std::string> items; // list entries shown
+    };
+
+    QWidget* CreateWidget(const DialogItem& item);
+    QString ShownCaption(const DialogItem& item, const std::string& text) const;
+    void ShowControl(Control& control, const ControlState& state);
+    void ShowList(Control& control, const ControlState& state);
+    bool HandleKey(QKeyEvent* key, bool inList);
+    bool HandleListMouse(int id, QListWidget* list, QMouseEvent* mouse);
+    void ShowSystemMenu(const QPoint& globalPos);
+    void AddMenu(QWidget* menu, const MenuItem& item);
+    // Calls into the dialog, then shows its state.
+    void Dispatch(const std::function<void()>& call);
+
+    CDialog& m_dialog;
+    QFont m_font;
+    DialogBaseUnits m_base{};
+    QWidget* m_client = nullptr;
+    QMenuBar* m_menuBar = nullptr;
+    std::vector<Control> m_controls; // in template order, as the dialog's state
+    std::map<int, QWidget*> m_byId;
+    std::map<int, DoubleClickTracker> m_pressSeries; // per list
+    QEventLoop m_loop;
+    bool m_movingFocus = false;
+};

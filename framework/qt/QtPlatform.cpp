@@ -1,0 +1,150 @@
+// The Qt platform: modal windows, message boxes, help and the minimised icon.
+
+#include "framework/qt/QtPlatform.h"
+
+#include "framework/qt/DialogUnits.h"
+#include "framework/qt/DialogWindow.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTimer>
+#include <QUrl>
+
+#include <filesystem>
+#include <memory>
+
+CQtPlatform::CQtPlatform() = default;
+
+CQtPlatform::~CQtPlatform() = default;
+
+CQtDialogWindow* CQtPlatform::Find(const CDialog& dialog) const {
+    for (CQtDialogWindow* window : m_windows)
+        if (&window->Dialog() == &dialog) return window;
+    return nullptr;
+}
+
+QDialog* CQtPlatform::WindowOf(const CDialog& dialog) const {
+    return Find(dialog);
+}
+
+QWidget* CQtPlatform::ControlWidget(const CDialog& dialog, int id) const {
+    CQtDialogWindow* window = Find(dialog);
+    return window ? window->ControlWidget(id) : nullptr;
+}
+
+void CQtPlatform::Sync(CDialog& dialog) {
+    if (CQtDialogWindow* window = Find(dialog)) window->Sync();
+}
+
+int CQtPlatform::RunModal(CDialog& dialog) {
+    // A box opened over another window belongs to it and stays over it.
+    QWidget* parent = m_windows.empty() ? nullptr : m_windows.back();
+    auto window = std::make_unique<CQtDialogWindow>(dialog, parent);
+    m_windows.push_back(window.get());
+    window->BuildControls();
+    dialog.Create();
+    window->BuildFrame();
+    window->Sync();
+    if (!dialog.IsEnded()) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+        DialogShown(dialog, *window);
+        window->RunLoop();
+    }
+    window->hide();
+    m_windows.pop_back();
+    dialog.Destroy();
+    return dialog.GetResult();
+}
+
+int CQtPlatform::ShowMessageBox(CDialog* owner, const std::string& text, const std::string& caption,
+                                unsigned type) {
+    // The box belongs to the main window: the given owner, or the outermost window.
+    CQtDialogWindow* window = owner ? Find(*owner) : nullptr;
+    if (!window && !m_windows.empty()) window = m_windows.front();
+    // The window shows what the action has done so far while the box is up.
+    if (window) window->Sync();
+    QMessageBox box(window);
+    box.setWindowTitle(QString::fromStdString(caption));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromStdString(text));
+    box.setIcon((type & MB_ICONSTOP) ? QMessageBox::Critical : QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    QTimer::singleShot(0, &box, [this, &box] { MessageBoxShown(box); });
+    box.exec();
+    return IDOK;
+}
+
+void CQtPlatform::FocusChanged(CDialog& dialog, int id) {
+    if (CQtDialogWindow* window = Find(dialog)) window->MoveFocus(id);
+}
+
+bool CQtPlatform::WinHelp(const std::string& helpFile, unsigned command, unsigned long data) {
+    if (command == HELP_QUIT) return true; // the desktop's viewer is not ours to close
+    if (command != HELP_CONTEXT) return false;
+    // The help document is shipped beside the program, not at the help file's name.
+    const std::string folder = std::filesystem::path(helpFile).parent_path().string();
+    const QString path = QString::fromStdString(HelpDocumentPath(folder));
+    if (!QFileInfo(path).isFile()) return false;
+    QUrl url = QUrl::fromLocalFile(path);
+    url.setFragment(QString::fromStdString(HelpAnchor(data)));
+    return OpenUrl(url);
+}
+
+bool CQtPlatform::OpenUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+bool CQtPlatform::IsIconic(const CDialog& dialog) const {
+    const CQtDialogWindow* window = Find(dialog);
+    return window && window->isMinimized();
+}
+
+void CQtPlatform::Minimize(CDialog& dialog) {
+    if (CQtDialogWindow* window = Find(dialog)) window->showMinimized();
+}
+
+void CQtPlatform::GetClientSize(const CDialog& dialog, int& cx, int& cy) const {
+    const CQtDialogWindow* window = Find(dialog);
+    cx = window ? window->width() : 0;
+    cy = window ? window->height() : 0;
+}
+
+void CQtPlatform::GetIconSize(int& cx, int& cy) const {
+    cx = cy = 32;
+}
+
+void CQtPlatform::DrawIcon(CDialog& dialog, int x, int y, HICON) {
+    CQtDialogWindow* window = Find(dialog);
+    if (window && window->m_pIconPainter)
+        window->m_pIconPainter->drawPixmap(x, y, ApplicationIcon().pixmap(32, 32));
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/kestrav/icons/kestrav-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QSize DialogWindowSize(const DialogTemplate& dialogTemplate, const MenuTemplate* menu,
+                       int* menuBarHeight) {
+    const PixelRect client =
+        DialogClientRect(dialogTemplate, DialogBaseUnitsOf(DialogFont(dialogTemplate)));
+    int height = 0;
+    if (menu) {
+        QMenuBar bar;
+        bar.setFont(QApplication::font("QMenuBar"));
+        for (const MenuItem& item : menu->items)
+            bar.addMenu(QString::fromStdString(item.text));
+        height = bar.sizeHint().height();
+    }
+    if (menuBarHeight) *menuBarHeight = height;
+    return QSize(client.width, client.height + height);
+}

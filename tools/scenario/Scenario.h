@@ -1,0 +1,87 @@
+// Scenario files: the end-to-end test format, read into commands.
+//
+// One command per line; blank lines and lines starting with '#' are ignored.
+// Arguments are separated by spaces; a text argument is in double quotes with
+// \" and \\ as its only escapes; a dialog field is ID="TEXT". Every verb's
+// arguments are checked here, so a file that reads is a file that can run.
+//
+//   catalog DIR                      (first command only) catalogues from DIR
+//   click ID [N]                     select ID ROW|"TEXT"|empty
+//   dblclick ID ROW|"TEXT"|empty     focus ID
+//   menu CMD    sysmenu CMD          key enter|escape      close
+//   expect ID "TEXT"                 expect-list ID ["A" ...]    expect-count ID N
+//   expect-selected ID ROW|none      expect-checked ID yes|no    expect-enabled ID yes|no
+//   expect-focus ID|window           expect-ended ok|cancel
+//   message "CAPTION" "TEXT"         message-contains "CAPTION"|* "PART"
+//   dialog "CAPTION" [ID="TEXT" ...]
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+enum class Verb {
+    Catalog,
+    Click,
+    Select,
+    DoubleClick,
+    Focus,
+    Menu,
+    SysMenu,
+    Key,
+    Close,
+    Expect,
+    ExpectList,
+    ExpectCount,
+    ExpectSelected,
+    ExpectChecked,
+    ExpectEnabled,
+    ExpectFocus,
+    ExpectEnded,
+    Message,
+    MessageContains,
+    Dialog,
+};
+
+// Which entry of a list a command means, or which of two words it gave.
+enum class Target { None, Row, Text, Empty };
+
+struct Command {
+    int line = 0;
+    std::string source; // the line as written, for reports
+    Verb verb = Verb::Close;
+    int id = 0;     // control id or command id
+    int number = 1; // click count, row, entry count
+    Target target = Target::None;
+    std::string text;               // text argument, caption, folder, or the word given
+    std::string text2;              // message text
+    bool yes = false;               // yes/ok/window
+    std::vector<std::string> texts; // expect-list entries
+    std::vector<std::pair<int, std::string>> fields; // dialog fields
+};
+
+struct Scenario {
+    std::string file;
+    std::vector<Command> commands;
+    int lastLine = 0;
+};
+
+class ScenarioError : public std::runtime_error {
+  public:
+    ScenarioError(int line, const std::string& what) : std::runtime_error(what), m_line(line) {}
+    int line() const { return m_line; }
+
+  private:
+    int m_line;
+};
+
+// Reads a scenario from its text; throws ScenarioError naming the line.
+Scenario ParseScenario(const std::string& file, const std::string& content);
+// Reads a scenario file; throws ScenarioError (line 0 when the file cannot be read).
+Scenario LoadScenario(const std::string& file);
+
+// True for the checks of recorded boxes, which may run while boxes are unchecked.
+bool ChecksABox(Verb verb);
+// True for the commands that act on the window.
+bool IsAction(Verb verb);
