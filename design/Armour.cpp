@@ -12,6 +12,7 @@
 #include "design/KestravDlg.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -59,6 +60,7 @@ const ArmourRow kArmour[] = {
     {&Values::m_nArmourLL, nullptr, &Values::m_nInternalLegs, RL},
     {&Values::m_nArmourRL, nullptr, &Values::m_nInternalLegs, LL},
 };
+static_assert(std::size(kArmour) == None, "one row per armour location");
 
 // The order in which selling armour takes points off the locations.
 const ArmourLocation kTrimOrder[] = {LA,      RA,     LL,     RL,      Head,  LTFront,

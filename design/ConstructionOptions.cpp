@@ -56,11 +56,10 @@ struct FillerOption {
 // Switches a fourteen-slot option: on, if fourteen slots are free, puts its
 // entries in by the automatic placement order; off takes every one of them
 // out again, one per list in each of fourteen rounds (no list holds more
-// than twelve).
+// than fourteen of them).
 void SwitchFillerOption(CKestravDlg& dlg, const FillerOption& option) {
     CButton& box = dlg.*option.box;
-    const int free = dlg.FreeSlots();
-    if (free < kFillerSlots && !IsChecked(box)) {
+    if (dlg.FreeSlots() < kFillerSlots && !IsChecked(box)) {
         RefuseForWantOfSlots(dlg, box);
         return;
     }
