@@ -1,0 +1,48 @@
+-- The equipment catalogue: weapons and equipment of the standard technology.
+-- Columns: name, tons, critical slots, damage, heat, then the ranges in the
+-- table's column order: long, medium, minimum, short.
+CREATE TABLE [Equipment] ([Item] TEXT, [Tonnage] REAL, [Criticals] REAL, [Damage] SMALLINT, [Heat] SMALLINT, [Long] SMALLINT, [Medium] SMALLINT, [Minimum] SMALLINT, [Short] SMALLINT);
+INSERT INTO [Equipment] VALUES ('Small Laser', 0.5, 1.0, 3, 1, 3, 2, 0, 1);
+INSERT INTO [Equipment] VALUES ('Medium Laser', 1.0, 1.0, 5, 3, 9, 6, 0, 3);
+INSERT INTO [Equipment] VALUES ('Large Laser', 5.0, 2.0, 8, 8, 15, 10, 0, 5);
+INSERT INTO [Equipment] VALUES ('ER Small Laser', 0.5, 1.0, 3, 2, 5, 4, 0, 2);
+INSERT INTO [Equipment] VALUES ('ER Medium Laser', 1.0, 1.0, 5, 5, 12, 8, 0, 4);
+INSERT INTO [Equipment] VALUES ('ER Large Laser', 5.0, 2.0, 8, 12, 19, 14, 0, 7);
+INSERT INTO [Equipment] VALUES ('Small Pulse Laser', 1.0, 1.0, 3, 2, 3, 2, 0, 1);
+INSERT INTO [Equipment] VALUES ('Medium Pulse Laser', 2.0, 1.0, 6, 4, 6, 4, 0, 2);
+INSERT INTO [Equipment] VALUES ('Large Pulse Laser', 7.0, 2.0, 9, 10, 10, 7, 0, 3);
+INSERT INTO [Equipment] VALUES ('PPC', 7.0, 3.0, 10, 10, 18, 12, 3, 6);
+INSERT INTO [Equipment] VALUES ('ER PPC', 7.0, 3.0, 10, 15, 23, 14, 0, 7);
+INSERT INTO [Equipment] VALUES ('Flamer', 1.0, 1.0, 2, 3, 3, 2, 0, 1);
+INSERT INTO [Equipment] VALUES ('Machine Gun', 0.5, 1.0, 2, 0, 3, 2, 0, 1);
+INSERT INTO [Equipment] VALUES ('AC /2', 6.0, 1.0, 2, 1, 24, 16, 4, 8);
+INSERT INTO [Equipment] VALUES ('AC /5', 8.0, 4.0, 5, 1, 18, 12, 3, 6);
+INSERT INTO [Equipment] VALUES ('AC /10', 12.0, 7.0, 10, 3, 15, 10, 0, 5);
+INSERT INTO [Equipment] VALUES ('AC /20', 14.0, 10.0, 20, 7, 9, 6, 0, 3);
+INSERT INTO [Equipment] VALUES ('LRM 5', 2.0, 1.0, 1, 2, 21, 14, 6, 7);
+INSERT INTO [Equipment] VALUES ('LRM 10', 5.0, 2.0, 1, 4, 21, 14, 6, 7);
+INSERT INTO [Equipment] VALUES ('LRM 15', 7.0, 3.0, 1, 5, 21, 14, 6, 7);
+INSERT INTO [Equipment] VALUES ('LRM 20', 10.0, 5.0, 1, 6, 21, 14, 6, 7);
+INSERT INTO [Equipment] VALUES ('SRM 2', 1.0, 1.0, 2, 2, 9, 6, 0, 3);
+INSERT INTO [Equipment] VALUES ('SRM 4', 2.0, 1.0, 2, 3, 9, 6, 0, 3);
+INSERT INTO [Equipment] VALUES ('SRM 6', 3.0, 2.0, 2, 4, 9, 6, 0, 3);
+INSERT INTO [Equipment] VALUES ('Anti-Missile System', 0.5, 1.0, 0, 1, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('CASE', 0.5, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Heat Sink', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Double Sink', 1.0, 3.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Hand Actuator', 0.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo Machine Gun', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo AC /2', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo AC /5', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo AC /10', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo AC /20', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo LRM 5', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo LRM 10', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo LRM 15', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo LRM 20', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo SRM 2', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo SRM 4', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo SRM 6', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo Anti-Missile System', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Medium Laser ', 3.0, 2.0, 7, 7, 7, 7, 0, 7);
+INSERT INTO [Equipment] VALUES ('medium laser', 2.0, 1.0, 9, 9, 9, 9, 0, 9);
