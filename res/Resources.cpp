@@ -173,8 +173,7 @@ const DialogItem kMainItems[] = {
 const DialogItem kAboutItems[] = {
     {K::Icon, IDC_STATIC, "", 11, 17, 20, 20, S::None},
     {K::Static, IDC_STATIC, "Kestrav Version 1.0", 40, 10, 119, 8, S::NoPrefix},
-    {K::Static, IDC_STATIC, "A design sheet for walking combat vehicles.", 40, 25, 119, 8,
-     S::None},
+    {K::Static, IDC_STATIC, "A design sheet for walking Mechs.", 40, 25, 119, 8, S::None},
     {K::PushButton, IDOK, "OK", 178, 7, 32, 14, S::DefaultButton},
 };
 
