@@ -303,6 +303,13 @@ std::string CheckInvariants(CKestravDlg& s) {
                         " entries placed");
     }
 
+    // Single and double heat sinks never mix: the option decides the kind.
+    const bool doubles = s.m_chkDoubleHeatSinks.GetCheck() == BST_CHECKED;
+    const char* otherKind = doubles ? "Heat Sink" : "Double Sink";
+    if (CountEntries(s, otherKind) != 0 || s.m_listEngineHeatSinks.FindString(-1, otherKind) != LB_ERR)
+        return fail("\"", otherKind, "\" entries while the DoubleHeat Sinks box is ",
+                    doubles ? "checked" : "not checked");
+
     // TONNAGE REMAINING is its formula over the members.
     double remaining = s.m_nTonnage;
     for (double w : {double(s.m_fEngineTonnage), double(s.m_nGyroTonnage),
