@@ -196,7 +196,11 @@ class QtWindowTest : public ::testing::Test {
         static int argc = 1;
         static char name[] = "kestrav_unit_tests";
         static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) new QApplication(argc, argv);
+        if (!QApplication::instance()) application = new QApplication(argc, argv);
+    }
+    static void TearDownTestSuite() {
+        delete application;
+        application = nullptr;
     }
     void SetUp() override {
         ASSERT_NE(AfxGetApp(), nullptr);
@@ -216,7 +220,10 @@ class QtWindowTest : public ::testing::Test {
     }
 
     ProbePlatform platform;
+    static QApplication* application;
 };
+
+QApplication* QtWindowTest::application = nullptr;
 
 TEST_F(QtWindowTest, WidgetsFollowTheTemplateAndTheWindowHasItsConvertedSize) {
     Run([this](ProbeDialog&, QDialog& window) {

@@ -44,6 +44,8 @@ done
 export DISPLAY=:$(head -n1 "$display_file")
 # The real window system, whatever the caller's environment says.
 export QT_QPA_PLATFORM=xcb
+# In a sanitizer build, leaks inside the X11 platform's system libraries are not ours.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 read -r want_width want_height menu_height < <("$size_helper") || fail "the size helper failed"
 
