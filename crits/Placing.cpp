@@ -8,10 +8,10 @@
 // location's order and is written, an "AC /20" perhaps running on into the
 // spill partner. A heat sink of the kind the design does not use (the option
 // was switched while it waited) is refused, and no list ever holds more
-// entries than its capacity. A refusal
-// changes nothing and keeps the component pending; it first gives the focus to
-// the main window, since the list regains the focus when the message box
-// closes and must not take that for a new request.
+// entries than its capacity. A refusal changes nothing and keeps the
+// component pending; it first gives the focus to the main window, since the
+// list regains the focus when the message box closes and must not take that
+// for a new request.
 
 #include "crits/LocationRules.h"
 #include "crits/SlotOperations.h"
