@@ -9,8 +9,9 @@
 #include <sstream>
 #include <stdexcept>
 
-void CreateDatabaseFromScript(const std::string& path, const std::string& script) {
-    std::remove(path.c_str());
+namespace {
+
+void ExecuteScript(const std::string& path, const std::string& script) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
         SQLITE_OK) {
@@ -23,10 +24,23 @@ void CreateDatabaseFromScript(const std::string& path, const std::string& script
     const std::string message = error ? error : "";
     sqlite3_free(error);
     sqlite3_close(db);
-    if (rc != SQLITE_OK) {
+    if (rc != SQLITE_OK) throw std::runtime_error(path + ": " + message);
+}
+
+} // namespace
+
+void CreateDatabaseFromScript(const std::string& path, const std::string& script) {
+    std::remove(path.c_str());
+    try {
+        ExecuteScript(path, script);
+    } catch (...) {
         std::remove(path.c_str());
-        throw std::runtime_error(path + ": " + message);
+        throw;
     }
+}
+
+void ApplyScriptToDatabase(const std::string& path, const std::string& script) {
+    ExecuteScript(path, script);
 }
 
 std::string ReadTextFile(const std::string& path) {

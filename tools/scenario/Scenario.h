@@ -14,6 +14,11 @@
 //   expect-focus ID|window           expect-ended ok|cancel
 //   message "CAPTION" "TEXT"         message-contains "CAPTION"|* "PART"
 //   dialog "CAPTION" [ID="TEXT" ...]
+//
+// A catalog folder holds MechEngines, equipment and Internal as .db files or
+// .sql scripts; a missing one stays missing. A script whose first line is
+// "-- based on the project's catalogue" runs on a copy of the project's own
+// catalogue, so a damaged-catalogue fixture states only its damage.
 #pragma once
 
 #include <stdexcept>

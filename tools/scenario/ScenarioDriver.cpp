@@ -53,7 +53,13 @@ struct ShownBox {
 };
 
 // The catalogue folder of a scenario: a temporary folder with the databases
-// named by its catalog line, made from .db files or .sql scripts.
+// named by its catalog line, made from .db files or .sql scripts; without a
+// catalog line, the project's own catalogues. A script whose first line is
+// kBasedOnProject starts from the project's own catalogue and changes it, so
+// a fixture states only what is damaged. The files in use are read at the
+// start and compared at the end: the program must never write a catalogue.
+const char kBasedOnProject[] = "-- based on the project's catalogue";
+
 class CatalogCopy {
   public:
     ~CatalogCopy() {
@@ -67,15 +73,23 @@ class CatalogCopy {
         char pattern[] = "/tmp/kestrav-scenario-XXXXXX";
         if (!mkdtemp(pattern)) return "cannot make a temporary folder";
         m_folder = pattern;
+        const fs::path project = CatalogFolder();
         for (const char* base : {"MechEngines", "equipment", "Internal"}) {
             const fs::path db = source / (std::string(base) + ".db");
             const fs::path sql = source / (std::string(base) + ".sql");
             const fs::path target = m_folder / (std::string(base) + ".db");
             try {
-                if (fs::exists(db))
+                if (fs::exists(db)) {
                     fs::copy_file(db, target);
-                else if (fs::exists(sql))
-                    CreateDatabaseFromScript(target.string(), ReadTextFile(sql.string()));
+                } else if (fs::exists(sql)) {
+                    const std::string script = ReadTextFile(sql.string());
+                    if (script.rfind(kBasedOnProject, 0) == 0) {
+                        fs::copy_file(project / (std::string(base) + ".db"), target);
+                        ApplyScriptToDatabase(target.string(), script);
+                    } else {
+                        CreateDatabaseFromScript(target.string(), script);
+                    }
+                }
                 // Neither: the file stays missing, as it would for a user.
             } catch (const std::exception& error) {
                 return std::string(base) + ": " + error.what();
@@ -84,9 +98,25 @@ class CatalogCopy {
         SetCatalogFolderForTesting(m_folder.string());
         return "";
     }
+    // Reads the catalogues in use, to compare them after the run.
+    void Remember() {
+        for (const char* base : {"MechEngines.db", "equipment.db", "Internal.db"}) {
+            const std::string file = CatalogFile(base);
+            m_contents[file] = fs::exists(file) ? ReadTextFile(file) : std::string();
+        }
+    }
+    // The first catalogue whose bytes changed since Remember, or "".
+    std::string Changed() const {
+        for (const auto& [file, contents] : m_contents) {
+            const std::string now = fs::exists(file) ? ReadTextFile(file) : std::string();
+            if (now != contents) return file;
+        }
+        return "";
+    }
 
   private:
     fs::path m_folder;
+    std::map<std::string, std::string> m_contents;
 };
 
 class ScenarioPlatform : public CQtPlatform {
@@ -514,6 +544,7 @@ ScenarioResult RunScenario(const Scenario& scenario, const std::string& programP
         const std::string error = catalog.Prepare(folder);
         if (!error.empty()) return ScenarioResult{false, line.line, line.source + ": " + error};
     }
+    catalog.Remember();
     g_defaultMessages = qInstallMessageHandler(QuietOffscreenMessages);
     QApplication application(argc, argv);
     QApplication::setWindowIcon(ApplicationIcon());
@@ -523,5 +554,8 @@ ScenarioResult RunScenario(const Scenario& scenario, const std::string& programP
     AfxWinMain(platform, programPath);
     if (!platform.started && platform.result.passed)
         return ScenarioResult{false, 1, "the main window never opened"};
+    const std::string changed = catalog.Changed();
+    if (!changed.empty() && platform.result.passed)
+        return ScenarioResult{false, 1, "the catalogue " + changed + " was written"};
     return platform.result;
 }

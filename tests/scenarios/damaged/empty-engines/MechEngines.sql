@@ -1,1 +1,2 @@
-CREATE TABLE [Engines] ([Rating] SMALLINT, [Tonnage] REAL, [EngineName] TEXT);
+-- based on the project's catalogue
+DELETE FROM [Engines];
