@@ -10,7 +10,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-void CDataExchange::Fail() { throw CUserException(); }
+void CDataExchange::Fail() {
+    throw CUserException();
+}
 
 std::string FormatInteger(int value) {
     char buffer[32];
@@ -27,7 +29,8 @@ std::string FormatFloat(float value) {
 namespace {
 
 bool OnlySpaceFrom(const char* p) {
-    while (*p == ' ' || *p == '\t') ++p;
+    while (*p == ' ' || *p == '\t')
+        ++p;
     return *p == '\0';
 }
 
@@ -68,42 +71,38 @@ namespace {
     pDX->Fail();
 }
 
+// Writes a control's text, marking the control changed only when it is.
+void Show(CDataExchange* pDX, ControlState& control, std::string text) {
+    if (control.text == text) return;
+    control.text = std::move(text);
+    pDX->m_pDlgWnd->TouchControl(control);
+}
+
+// One number member: formatted into its control, or parsed back from it.
+template <typename T>
+void ExchangeNumber(CDataExchange* pDX, int id, T& value, std::string (*format)(T),
+                    bool (*parse)(const std::string&, T&), const char* failure) {
+    ControlState& control = pDX->m_pDlgWnd->Control(id);
+    if (!pDX->m_bSaveAndValidate)
+        Show(pDX, control, format(value));
+    else if (!parse(control.text, value))
+        FailWith(pDX, id, failure);
+}
+
 } // namespace
 
 void DDX_Text(CDataExchange* pDX, int id, int& value) {
-    ControlState& control = pDX->m_pDlgWnd->Control(id);
-    if (pDX->m_bSaveAndValidate) {
-        if (!ParseInteger(control.text, value)) FailWith(pDX, id, "Please enter an integer.");
-        return;
-    }
-    std::string text = FormatInteger(value);
-    if (control.text != text) {
-        control.text = std::move(text);
-        pDX->m_pDlgWnd->TouchControl(control);
-    }
+    ExchangeNumber(pDX, id, value, FormatInteger, ParseInteger, "Please enter an integer.");
 }
 
 void DDX_Text(CDataExchange* pDX, int id, float& value) {
-    ControlState& control = pDX->m_pDlgWnd->Control(id);
-    if (pDX->m_bSaveAndValidate) {
-        if (!ParseFloat(control.text, value)) FailWith(pDX, id, "Please enter a number.");
-        return;
-    }
-    std::string text = FormatFloat(value);
-    if (control.text != text) {
-        control.text = std::move(text);
-        pDX->m_pDlgWnd->TouchControl(control);
-    }
+    ExchangeNumber(pDX, id, value, FormatFloat, ParseFloat, "Please enter a number.");
 }
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
     ControlState& control = pDX->m_pDlgWnd->Control(id);
-    if (pDX->m_bSaveAndValidate) {
+    if (pDX->m_bSaveAndValidate)
         value = control.text;
-        return;
-    }
-    if (control.text != value) {
-        control.text = value;
-        pDX->m_pDlgWnd->TouchControl(control);
-    }
+    else
+        Show(pDX, control, value);
 }
