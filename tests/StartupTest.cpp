@@ -165,6 +165,21 @@ TEST_F(StartupTest, AnUnreadableCatalogueLeavesTheConstructorValues) {
     }
 }
 
+// File, Exit closes the catalogues before the OK path; Escape ends through the
+// Cancel path and leaves them open for the end of the program to close.
+TEST_F(StartupTest, ExitClosesTheCataloguesAndEscapeLeavesThemToTheProgramsEnd) {
+    Start();
+    sheet->Command(ID_FILE_EXIT);
+    EXPECT_TRUE(sheet->IsEnded());
+    EXPECT_EQ(sheet->GetResult(), IDOK);
+    EXPECT_FALSE(g_rsEquipment.IsOpen() || g_rsEngines.IsOpen() || g_rsInternals.IsOpen());
+
+    Start();
+    sheet->PressEscape();
+    EXPECT_EQ(sheet->GetResult(), IDCANCEL);
+    EXPECT_TRUE(g_rsEquipment.IsOpen() && g_rsEngines.IsOpen() && g_rsInternals.IsOpen());
+}
+
 class RecalculationTest : public SheetTest {
   protected:
     void SetUp() override {
