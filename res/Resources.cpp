@@ -15,7 +15,6 @@ namespace S = ControlStyle;
 
 constexpr unsigned kHeading = S::Centred | S::Sunken;
 constexpr unsigned kValue = S::ReadOnly | S::Border | S::Centred;
-constexpr unsigned kField = S::ReadOnly | S::Border;
 constexpr unsigned kCritList = S::Notify | S::VScroll | S::Border;
 constexpr unsigned kSortedList = S::Notify | S::Sorted | S::VScroll | S::AlwaysScroll | S::Border;
 

@@ -4,11 +4,18 @@
 
 #include "tests/driver/ActionDriver.h"
 
+#include "framework/WinApp.h"
+
 #include <cstdio>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     DriverSession session(KESTRAV_CATALOG_DIR);
+    if (!session.Platform().boxes.empty()) {
+        std::fprintf(stderr, "the sheet did not start: %s\n",
+                     session.Platform().boxes.front().text.c_str());
+        std::abort();
+    }
     std::vector<Action> actions;
     for (std::size_t at = 0; at < size && actions.size() < 200;) {
         std::size_t used = 0;
