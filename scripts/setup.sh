@@ -10,7 +10,7 @@ PACKAGES=(
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libqt6test6 fonts-dejavu-core
   xvfb xauth x11-utils xdotool imagemagick
-  valgrind
+  valgrind dpkg-dev
 )
 
 install_packages() {
