@@ -62,11 +62,3 @@ void SheetTest::Start(const std::string& folder) {
     theApp.m_pMainWnd = sheet.get();
     sheet->Create();
 }
-
-std::string SheetTest::Text(int id) const { return sheet->Control(id).text; }
-
-std::vector<std::string> SheetTest::Items(int id) const { return sheet->Control(id).items; }
-
-bool SheetTest::Checked(int id) const { return sheet->Control(id).checked; }
-
-bool SheetTest::Enabled(int id) const { return sheet->Control(id).enabled; }

@@ -44,10 +44,9 @@ class SheetTest : public ::testing::Test {
     // Starts a fresh sheet on the catalogues in folder (default: the project's).
     void Start(const std::string& folder = "");
 
-    std::string Text(int id) const;
-    std::vector<std::string> Items(int id) const;
-    bool Checked(int id) const;
-    bool Enabled(int id) const;
+    std::string Text(int id) const { return sheet->Control(id).text; }
+    std::vector<std::string> Items(int id) const { return sheet->Control(id).items; }
+    bool Enabled(int id) const { return sheet->Control(id).enabled; }
 
     CHeadlessPlatform platform;
     std::unique_ptr<CKestravDlg> sheet;
