@@ -101,11 +101,10 @@ int main(int argc, char** argv) {
     font.setPointSize(t.fontPointSize);
     dialog.setFont(font);
     const QFontMetrics metrics(font);
-    const int baseX = (metrics.horizontalAdvance(
-                           QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                           26 +
-                       1) /
-                      2;
+    // Dialog units as the sheet measures them: the average letter width and the line height.
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int baseX = (letters + 26) / 52;
     const int baseY = metrics.height();
     auto px = [baseX, baseY](int x, int y, int cx, int cy) {
         return QRect(x * baseX / 4, y * baseY / 8, cx * baseX / 4, cy * baseY / 8);
