@@ -38,9 +38,6 @@ template <typename T> bool Exchange(CDaoFieldExchange* pFX, const char* column, 
             value = static_cast<T>(std::get<std::int64_t>(saved));
         return true;
     }
-    case CDaoFieldExchange::ClearMembers:
-        value = T{};
-        return true;
     case CDaoFieldExchange::LoadRecord:
         return false;
     }

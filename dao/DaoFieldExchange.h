@@ -21,7 +21,6 @@ class CDaoFieldExchange {
         LoadRecord,      // current record's values into the members
         SaveMembers,     // members into `values`
         RestoreMembers,  // `values` back into the members
-        ClearMembers,    // numbers 0, texts empty
     };
     enum FieldType { outputColumn };
 

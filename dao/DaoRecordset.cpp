@@ -136,11 +136,6 @@ bool CDaoRecordset::IsEOF() const {
     return m_current >= m_rows.size();
 }
 
-bool CDaoRecordset::IsBOF() const {
-    RequireOpen();
-    return m_rows.empty();
-}
-
 void CDaoRecordset::Load() {
     CDaoFieldExchange load(CDaoFieldExchange::LoadRecord, &m_rows[m_current]);
     load.source = Source();

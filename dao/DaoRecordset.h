@@ -37,7 +37,6 @@ class CDaoRecordset {
     void MoveFirst();
     void MoveNext();
     bool IsEOF() const;
-    bool IsBOF() const;
 
     // Where the record set stands and what its members hold, to undo a failed action.
     struct Position {

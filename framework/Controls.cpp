@@ -61,8 +61,6 @@ void CWnd::SetWindowText(const std::string& text) {
     Touch();
 }
 
-std::string CWnd::GetWindowText() const { return State().text; }
-
 int CButton::GetCheck() const { return State().checked ? BST_CHECKED : BST_UNCHECKED; }
 
 void CButton::SetCheck(int check) {
@@ -146,11 +144,4 @@ int CListBox::SelectString(int startAfter, const std::string& prefix) {
     const int found = FindString(startAfter, prefix);
     if (found != LB_ERR) SetCurSel(found);
     return found;
-}
-
-void CListBox::ResetContent() {
-    ControlState& s = State();
-    s.items.clear();
-    s.selection = LB_ERR;
-    Touch();
 }

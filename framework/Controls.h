@@ -26,7 +26,6 @@ class CWnd {
     // Gives this control the keyboard focus (a list raises its set-focus notification).
     void SetFocus();
     void SetWindowText(const std::string& text);
-    std::string GetWindowText() const;
 
   protected:
     ControlState& State() const;
@@ -60,7 +59,6 @@ class CListBox : public CWnd {
     int FindString(int startAfter, const std::string& prefix) const;
     // As FindString, and selects the entry found; when none is found the selection stays.
     int SelectString(int startAfter, const std::string& prefix);
-    void ResetContent();
 };
 
 // True when text begins with prefix, letters compared without regard to case.
