@@ -12,7 +12,7 @@ CKestravApp::~CKestravApp() = default;
 bool CKestravApp::InitInstance() {
     CKestravDlg dlg;
     m_pMainWnd = &dlg;
-    dlg.DoModal();  // the result, OK or Cancel, is of no consequence
+    dlg.DoModal(); // the result, OK or Cancel, is of no consequence
     m_pMainWnd = nullptr;
-    return false;   // end the program instead of running a message loop
+    return false; // end the program instead of running a message loop
 }

@@ -37,7 +37,9 @@ void CKestravDlg::OnDestroy() {
     CDialog::OnDestroy();
 }
 
-HICON CKestravDlg::OnQueryDragIcon() { return m_hIcon; }
+HICON CKestravDlg::OnQueryDragIcon() {
+    return m_hIcon;
+}
 
 // New, Open, Save, Save As, Print, the mech types and technology levels: nothing.
 void CKestravDlg::OnMenuPlaceholder() {}

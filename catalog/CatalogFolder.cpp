@@ -22,7 +22,9 @@ std::string CatalogFolder() {
     return (exe.parent_path().parent_path() / "share" / "kestrav").string();
 }
 
-void SetCatalogFolderForTesting(const std::string& folder) { OverrideFolder() = folder; }
+void SetCatalogFolderForTesting(const std::string& folder) {
+    OverrideFolder() = folder;
+}
 
 std::string CatalogFile(const char* fileName) {
     return (std::filesystem::path(CatalogFolder()) / fileName).string();

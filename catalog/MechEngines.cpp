@@ -9,9 +9,13 @@ CMechEngines::CMechEngines() {
     m_nDefaultType = dbOpenSnapshot;
 }
 
-std::string CMechEngines::GetDefaultDBName() { return CatalogFile("MechEngines.db"); }
+std::string CMechEngines::GetDefaultDBName() {
+    return CatalogFile("MechEngines.db");
+}
 
-std::string CMechEngines::GetDefaultSQL() { return "[Engines]"; }
+std::string CMechEngines::GetDefaultSQL() {
+    return "[Engines]";
+}
 
 void CMechEngines::DoFieldExchange(CDaoFieldExchange* pFX) {
     pFX->SetFieldType(CDaoFieldExchange::outputColumn);

@@ -9,9 +9,13 @@ MechEquipment::MechEquipment() {
     m_nDefaultType = dbOpenSnapshot;
 }
 
-std::string MechEquipment::GetDefaultDBName() { return CatalogFile("equipment.db"); }
+std::string MechEquipment::GetDefaultDBName() {
+    return CatalogFile("equipment.db");
+}
 
-std::string MechEquipment::GetDefaultSQL() { return "[Equipment]"; }
+std::string MechEquipment::GetDefaultSQL() {
+    return "[Equipment]";
+}
 
 void MechEquipment::DoFieldExchange(CDaoFieldExchange* pFX) {
     pFX->SetFieldType(CDaoFieldExchange::outputColumn);

@@ -9,9 +9,13 @@ CMechInternals::CMechInternals() {
     m_nDefaultType = dbOpenDynaset;
 }
 
-std::string CMechInternals::GetDefaultDBName() { return CatalogFile("Internal.db"); }
+std::string CMechInternals::GetDefaultDBName() {
+    return CatalogFile("Internal.db");
+}
 
-std::string CMechInternals::GetDefaultSQL() { return "[Internal]"; }
+std::string CMechInternals::GetDefaultSQL() {
+    return "[Internal]";
+}
 
 void CMechInternals::DoFieldExchange(CDaoFieldExchange* pFX) {
     pFX->SetFieldType(CDaoFieldExchange::outputColumn);

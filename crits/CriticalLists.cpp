@@ -27,6 +27,7 @@ const std::array<LocationInfo, 8> kLocations = {{
     {&CKestravDlg::m_listRightArm, 12},
 }};
 
+// clang-format off
 // Filler entries (jump jets, Endo Steel, Ferro Fibrous) go to the first of these with a free slot.
 const Location kPlacementOrder[] = {Location::LeftTorso, Location::RightTorso, Location::RightArm,
                                     Location::LeftArm,   Location::RightLeg,   Location::LeftLeg,
@@ -45,10 +46,12 @@ const int kDesignControls[] = {
     IDC_WEAPONS,          IDC_BALANCE_ARMOUR, IDC_DOUBLE_HEATSINKS, IDC_ENDO_STEEL,
     IDC_FERRO_FIBROUS,    IDC_XL_ENGINE,
 };
+// clang-format on
 static_assert(std::size(kDesignControls) == 38);
 
 void AppendAll(CListBox& list, std::initializer_list<const char*> entries) {
-    for (const char* entry : entries) list.AddString(entry);
+    for (const char* entry : entries)
+        list.AddString(entry);
 }
 
 } // namespace
@@ -99,9 +102,11 @@ void CKestravDlg::InitCriticalLists() {
 }
 
 void CKestravDlg::DisableDesignControls() {
-    for (int id : kDesignControls) GetDlgItem(id).EnableWindow(false);
+    for (int id : kDesignControls)
+        GetDlgItem(id).EnableWindow(false);
 }
 
 void CKestravDlg::EnableDesignControls() {
-    for (int id : kDesignControls) GetDlgItem(id).EnableWindow(true);
+    for (int id : kDesignControls)
+        GetDlgItem(id).EnableWindow(true);
 }

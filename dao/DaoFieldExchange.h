@@ -17,10 +17,10 @@ using DaoValue = std::variant<std::monostate, std::int64_t, double, std::string>
 class CDaoFieldExchange {
   public:
     enum Operation {
-        CollectColumns,  // record each column's bracketed name
-        LoadRecord,      // current record's values into the members
-        SaveMembers,     // members into `values`
-        RestoreMembers,  // `values` back into the members
+        CollectColumns, // record each column's bracketed name
+        LoadRecord,     // current record's values into the members
+        SaveMembers,    // members into `values`
+        RestoreMembers, // `values` back into the members
     };
     enum FieldType { outputColumn };
 
@@ -30,11 +30,11 @@ class CDaoFieldExchange {
     void SetFieldType(FieldType) {}
 
     Operation m_op;
-    const std::vector<DaoValue>* m_record;  // the current record, for LoadRecord
-    std::vector<std::string> columns;       // filled by CollectColumns
-    std::vector<DaoValue> values;           // filled by SaveMembers, read by RestoreMembers
-    std::size_t position = 0;               // index of the field being exchanged
-    std::string source;                     // file and table, for error texts
+    const std::vector<DaoValue>* m_record; // the current record, for LoadRecord
+    std::vector<std::string> columns;      // filled by CollectColumns
+    std::vector<DaoValue> values;          // filled by SaveMembers, read by RestoreMembers
+    std::size_t position = 0;              // index of the field being exchanged
+    std::string source;                    // file and table, for error texts
 };
 
 void DFX_Text(CDaoFieldExchange* pFX, const char* column, std::string& value);

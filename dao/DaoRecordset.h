@@ -54,7 +54,7 @@ class CDaoRecordset {
     int m_nDefaultType = dbOpenSnapshot;
 
   private:
-    void Load();  // the current row into the members
+    void Load(); // the current row into the members
     [[noreturn]] void ThrowNoCurrentRecord() const;
     void RequireOpen() const;
     std::string Source() const;

@@ -18,10 +18,10 @@ struct StripStep {
     bool doubles;
 };
 const StripStep kStripOrder[] = {
-    {Location::LeftArm, false},   {Location::LeftArm, true},    {Location::RightArm, false},
-    {Location::RightArm, true},   {Location::LeftTorso, false}, {Location::LeftTorso, true},
+    {Location::LeftArm, false},    {Location::LeftArm, true},    {Location::RightArm, false},
+    {Location::RightArm, true},    {Location::LeftTorso, false}, {Location::LeftTorso, true},
     {Location::RightTorso, false}, {Location::RightTorso, true}, {Location::LeftLeg, false},
-    {Location::RightLeg, false},  {Location::Head, false},      {Location::CentreTorso, false},
+    {Location::RightLeg, false},   {Location::Head, false},      {Location::CentreTorso, false},
 };
 
 // Removes the topmost entry beginning with name; false when there is none.
@@ -65,19 +65,21 @@ void CKestravDlg::LookUpEngine() {
                     }
                 } else {
                     while (g_nSinksAllocated > 0 && list.FindString(-1, kDoubleSink) != LB_ERR) {
-                        for (int slot = 0; slot < 3; ++slot) RemoveFirst(list, kDoubleSink);
+                        for (int slot = 0; slot < 3; ++slot)
+                            RemoveFirst(list, kDoubleSink);
                         --g_nSinksAllocated;
                         --g_nDoubleSinks;
                     }
                 }
             }
         }
-        for (; excess > 0; --excess) RemoveFirst(m_listEngineHeatSinks, sinkType);
+        for (; excess > 0; --excess)
+            RemoveFirst(m_listEngineHeatSinks, sinkType);
     }
-    const int missing =
-        g_nSinksToAllocate - (m_listEngineHeatSinks.GetCount() + g_nSinksAllocated);
+    const int missing = g_nSinksToAllocate - (m_listEngineHeatSinks.GetCount() + g_nSinksAllocated);
     if (g_nSinksToAllocate > 0)
-        for (int i = 0; i < missing; ++i) m_listEngineHeatSinks.AddString(sinkType);
+        for (int i = 0; i < missing; ++i)
+            m_listEngineHeatSinks.AddString(sinkType);
 
     // The whole part of rating x 0.01 + 0.9, in exact integer arithmetic.
     m_nGyroTonnage = (m_nEngineRating + 90) / 100;

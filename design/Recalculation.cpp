@@ -37,7 +37,8 @@ void CKestravDlg::LookUpInternals() {
     m_nInternalLegs = g_rsInternals.m_LRL;
     m_nInternalArms = g_rsInternals.m_LRA;
     m_nInternalSideTorso = g_rsInternals.m_LRT;
-    m_nTotalInternal = m_nInternalTorso + 2 * (m_nInternalArms + m_nInternalLegs + m_nInternalSideTorso) + 3;
+    m_nTotalInternal =
+        m_nInternalTorso + 2 * (m_nInternalArms + m_nInternalLegs + m_nInternalSideTorso) + 3;
     if (m_chkEndoSteel.GetCheck() == BST_CHECKED)
         m_fInternalTonnage = HalveByHalfTonRule(m_fInternalTonnage);
 }

@@ -15,18 +15,18 @@
 struct ControlState {
     int id = 0;
     ControlKind kind = ControlKind::Static;
-    std::string text;                // caption of a button, text of an edit box or label
-    bool checked = false;            // check boxes
+    std::string text;     // caption of a button, text of an edit box or label
+    bool checked = false; // check boxes
     bool enabled = true;
-    bool sorted = false;             // lists that keep their entries sorted
-    std::vector<std::string> items;  // list entries, top to bottom
-    int selection = LB_ERR;          // selected entry of a list, or LB_ERR
-    unsigned revision = 0;           // changes whenever anything above changes
+    bool sorted = false;            // lists that keep their entries sorted
+    std::vector<std::string> items; // list entries, top to bottom
+    int selection = LB_ERR;         // selected entry of a list, or LB_ERR
+    unsigned revision = 0;          // changes whenever anything above changes
 };
 
-inline constexpr int kFocusDialog = 0;  // focus id meaning "the dialog itself"
+inline constexpr int kFocusDialog = 0; // focus id meaning "the dialog itself"
 
 struct DialogState {
-    std::vector<ControlState> controls;  // in template order
+    std::vector<ControlState> controls; // in template order
     int focusId = kFocusDialog;
 };

@@ -10,7 +10,9 @@
 
 namespace {
 
-char Fold(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char Fold(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 } // namespace
 
@@ -25,7 +27,8 @@ int CompareIgnoringCase(const std::string& a, const std::string& b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
         const char ca = Fold(a[i]), cb = Fold(b[i]);
-        if (ca != cb) return static_cast<unsigned char>(ca) < static_cast<unsigned char>(cb) ? -1 : 1;
+        if (ca != cb)
+            return static_cast<unsigned char>(ca) < static_cast<unsigned char>(cb) ? -1 : 1;
     }
     if (a.size() == b.size()) return 0;
     return a.size() < b.size() ? -1 : 1;
@@ -41,7 +44,9 @@ ControlState& CWnd::State() const {
     return m_pDialog->Control(m_id);
 }
 
-void CWnd::Touch() const { m_pDialog->TouchControl(State()); }
+void CWnd::Touch() const {
+    m_pDialog->TouchControl(State());
+}
 
 void CWnd::EnableWindow(bool enable) {
     ControlState& s = State();
@@ -50,9 +55,13 @@ void CWnd::EnableWindow(bool enable) {
     Touch();
 }
 
-bool CWnd::IsWindowEnabled() const { return State().enabled; }
+bool CWnd::IsWindowEnabled() const {
+    return State().enabled;
+}
 
-void CWnd::SetFocus() { m_pDialog->GotoDlgCtrl(m_id); }
+void CWnd::SetFocus() {
+    m_pDialog->GotoDlgCtrl(m_id);
+}
 
 void CWnd::SetWindowText(const std::string& text) {
     ControlState& s = State();
@@ -61,7 +70,9 @@ void CWnd::SetWindowText(const std::string& text) {
     Touch();
 }
 
-int CButton::GetCheck() const { return State().checked ? BST_CHECKED : BST_UNCHECKED; }
+int CButton::GetCheck() const {
+    return State().checked ? BST_CHECKED : BST_UNCHECKED;
+}
 
 void CButton::SetCheck(int check) {
     ControlState& s = State();
@@ -71,16 +82,17 @@ void CButton::SetCheck(int check) {
     Touch();
 }
 
-int CListBox::GetCount() const { return static_cast<int>(State().items.size()); }
+int CListBox::GetCount() const {
+    return static_cast<int>(State().items.size());
+}
 
 int CListBox::AddString(const std::string& text) {
     ControlState& s = State();
     if (!s.sorted) return InsertString(-1, text);
     // After every entry that does not sort after the new one.
-    auto at = std::upper_bound(s.items.begin(), s.items.end(), text,
-                               [](const std::string& a, const std::string& b) {
-                                   return CompareIgnoringCase(a, b) < 0;
-                               });
+    auto at = std::upper_bound(
+        s.items.begin(), s.items.end(), text,
+        [](const std::string& a, const std::string& b) { return CompareIgnoringCase(a, b) < 0; });
     return InsertString(static_cast<int>(at - s.items.begin()), text);
 }
 
@@ -120,7 +132,9 @@ std::string CListBox::GetText(int index) const {
     return text;
 }
 
-int CListBox::GetCurSel() const { return State().selection; }
+int CListBox::GetCurSel() const {
+    return State().selection;
+}
 
 int CListBox::SetCurSel(int index) {
     ControlState& s = State();

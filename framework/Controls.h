@@ -29,7 +29,7 @@ class CWnd {
 
   protected:
     ControlState& State() const;
-    void Touch() const;  // records that the control changed
+    void Touch() const; // records that the control changed
 
     CDialog* m_pDialog = nullptr;
     int m_id = 0;

@@ -20,7 +20,7 @@ class CDataExchange {
     [[noreturn]] void Fail();
 
     CDialog* m_pDlgWnd;
-    bool m_bSaveAndValidate;  // true: controls to members
+    bool m_bSaveAndValidate; // true: controls to members
 };
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);

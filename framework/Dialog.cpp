@@ -7,7 +7,9 @@
 #include <exception>
 #include <stdexcept>
 
-void CMenu::AppendSeparator() const { m_items->push_back(MenuItem{MenuItem::Separator, "", 0}); }
+void CMenu::AppendSeparator() const {
+    m_items->push_back(MenuItem{MenuItem::Separator, "", 0});
+}
 
 void CMenu::AppendMenu(int id, const std::string& text) const {
     m_items->push_back(MenuItem{MenuItem::Command, text, id});
@@ -18,7 +20,9 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, CDialog* parent)
 
 CDialog::~CDialog() = default;
 
-int CDialog::DoModal() { return AfxGetPlatform().RunModal(*this); }
+int CDialog::DoModal() {
+    return AfxGetPlatform().RunModal(*this);
+}
 
 void CDialog::EndDialog(int result) {
     m_ended = true;
@@ -47,7 +51,9 @@ void CDialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 void CDialog::OnSysCommand(unsigned id) {
     switch (id & 0xFFF0) {
@@ -66,7 +72,9 @@ void CDialog::OnPaint() {}
 
 void CDialog::OnDestroy() {}
 
-HICON CDialog::OnQueryDragIcon() { return m_bigIcon; }
+HICON CDialog::OnQueryDragIcon() {
+    return m_bigIcon;
+}
 
 unsigned long CDialog::GetHelpContext() const {
     return HID_BASE_RESOURCE + static_cast<unsigned long>(m_template.id);
@@ -136,11 +144,17 @@ CPoint CentredIconOrigin(int clientCx, int clientCy, int iconCx, int iconCy) {
     return CPoint{(clientCx - iconCx + 1) / 2, (clientCy - iconCy + 1) / 2};
 }
 
-void CDialog::TouchControl(ControlState& control) { control.revision = m_nextRevision++; }
+void CDialog::TouchControl(ControlState& control) {
+    control.revision = m_nextRevision++;
+}
 
-void CDialog::SetFocus() { SetFocusTo(kFocusDialog); }
+void CDialog::SetFocus() {
+    SetFocusTo(kFocusDialog);
+}
 
-void CDialog::GotoDlgCtrl(int id) { SetFocusTo(id); }
+void CDialog::GotoDlgCtrl(int id) {
+    SetFocusTo(id);
+}
 
 void CDialog::SetFocusTo(int id) {
     if (id == m_state.focusId) return;
@@ -150,9 +164,13 @@ void CDialog::SetFocusTo(int id) {
     if (control && control->kind == ControlKind::ListBox) Notify(id, Notification::SetFocus);
 }
 
-void CDialog::SetIcon(HICON icon, bool bigIcon) { (bigIcon ? m_bigIcon : m_smallIcon) = icon; }
+void CDialog::SetIcon(HICON icon, bool bigIcon) {
+    (bigIcon ? m_bigIcon : m_smallIcon) = icon;
+}
 
-bool CDialog::IsIconic() const { return AfxGetPlatform().IsIconic(*this); }
+bool CDialog::IsIconic() const {
+    return AfxGetPlatform().IsIconic(*this);
+}
 
 int CDialog::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
     return AfxGetPlatform().ShowMessageBox(this, text, caption, type);
@@ -171,7 +189,9 @@ void CDialog::RestoreUndoState(const CUndoState& state) {
     m_state.focusId = focus;
 }
 
-bool CDialog::PreDispatch(int, Notification) { return true; }
+bool CDialog::PreDispatch(int, Notification) {
+    return true;
+}
 
 void CDialog::Notify(int id, Notification code) {
     if (!m_created || m_ended) return;

@@ -19,7 +19,7 @@
 #include <unordered_map>
 #include <vector>
 
-using HICON = int;  // an icon is named by its resource id
+using HICON = int; // an icon is named by its resource id
 
 // What a dialog saves before a handler runs, to restore if the handler fails.
 class CUndoState {
@@ -95,17 +95,17 @@ class CDialog : public CCmdTarget {
     void DoubleClickList(int id, int row);
     void PressEnter();
     void PressEscape();
-    void Destroy();  // the window goes away: OnDestroy once
+    void Destroy(); // the window goes away: OnDestroy once
 
     // ---- State ----
     const DialogTemplate& Template() const { return m_template; }
     const DialogState& State() const { return m_state; }
     ControlState* FindControl(int id);
     const ControlState* FindControl(int id) const;
-    ControlState& Control(int id);  // throws when the dialog has no such control
-    CWnd GetDlgItem(int id);        // a handle on one control
+    ControlState& Control(int id); // throws when the dialog has no such control
+    CWnd GetDlgItem(int id);       // a handle on one control
     int GetFocusId() const { return m_state.focusId; }
-    void SetFocus();  // the dialog itself takes the keyboard focus
+    void SetFocus(); // the dialog itself takes the keyboard focus
     void GotoDlgCtrl(int id);
     void TouchControl(ControlState& control);
     CDialog* GetParent() const { return m_pParent; }
@@ -139,7 +139,7 @@ class CDialog : public CCmdTarget {
     const DialogTemplate& m_template;
     CDialog* m_pParent;
     DialogState m_state;
-    std::unordered_map<int, std::size_t> m_index;  // control id to position in m_state
+    std::unordered_map<int, std::size_t> m_index; // control id to position in m_state
     unsigned m_nextRevision = 1;
     bool m_created = false;
     bool m_ended = false;

@@ -14,8 +14,8 @@ enum class ControlKind {
     PushButton,
     CheckBox,
     GroupBox,
-    Static,    // a label
-    Edit,      // a read-only edit box
+    Static, // a label
+    Edit,   // a read-only edit box
     ListBox,
     Icon,
 };
@@ -23,24 +23,24 @@ enum class ControlKind {
 // Control styles, combinable.
 namespace ControlStyle {
 inline constexpr unsigned None = 0;
-inline constexpr unsigned Centred = 1u << 0;     // text centred (labels, edit boxes)
-inline constexpr unsigned Sunken = 1u << 1;      // sunken heading
-inline constexpr unsigned MultiLine = 1u << 2;   // push button text may wrap
-inline constexpr unsigned Sorted = 1u << 3;      // list keeps its entries sorted
-inline constexpr unsigned VScroll = 1u << 4;     // list has a vertical scroll bar
-inline constexpr unsigned AlwaysScroll = 1u << 5;  // the scroll bar is shown even when not needed
+inline constexpr unsigned Centred = 1u << 0;      // text centred (labels, edit boxes)
+inline constexpr unsigned Sunken = 1u << 1;       // sunken heading
+inline constexpr unsigned MultiLine = 1u << 2;    // push button text may wrap
+inline constexpr unsigned Sorted = 1u << 3;       // list keeps its entries sorted
+inline constexpr unsigned VScroll = 1u << 4;      // list has a vertical scroll bar
+inline constexpr unsigned AlwaysScroll = 1u << 5; // the scroll bar is shown even when not needed
 inline constexpr unsigned DefaultButton = 1u << 6;
-inline constexpr unsigned NoPrefix = 1u << 7;    // '&' is shown, not an access key
+inline constexpr unsigned NoPrefix = 1u << 7; // '&' is shown, not an access key
 inline constexpr unsigned Border = 1u << 8;
 inline constexpr unsigned ReadOnly = 1u << 9;
-inline constexpr unsigned Notify = 1u << 10;     // list reports double-clicks and focus
+inline constexpr unsigned Notify = 1u << 10; // list reports double-clicks and focus
 } // namespace ControlStyle
 
 struct DialogItem {
     ControlKind kind;
-    int id;            // IDC_STATIC for labels and group boxes
-    const char* text;  // caption, label text, or empty
-    int x, y, cx, cy;  // dialog units
+    int id;           // IDC_STATIC for labels and group boxes
+    const char* text; // caption, label text, or empty
+    int x, y, cx, cy; // dialog units
     unsigned style;
 };
 
@@ -55,7 +55,7 @@ inline constexpr unsigned ModalFrame = 1u << 3;
 struct DialogTemplate {
     int id;
     const char* caption;
-    int cx, cy;  // dialog units
+    int cx, cy; // dialog units
     const char* fontName;
     int fontPointSize;
     unsigned style;
@@ -80,5 +80,5 @@ struct MenuItem {
 
 struct MenuTemplate {
     int id;
-    std::vector<MenuItem> items;  // the top-level popups of a menu bar
+    std::vector<MenuItem> items; // the top-level popups of a menu bar
 };

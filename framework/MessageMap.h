@@ -11,10 +11,10 @@ class CCmdTarget;
 using AFX_PMSG = void (CCmdTarget::*)();
 
 enum class Notification {
-    Clicked,        // a push button or check box was clicked
-    DoubleClicked,  // a list was double-clicked
-    SetFocus,       // a list gained the keyboard focus
-    Command,        // a menu command
+    Clicked,       // a push button or check box was clicked
+    DoubleClicked, // a list was double-clicked
+    SetFocus,      // a list gained the keyboard focus
+    Command,       // a menu command
 };
 
 struct MessageMapEntry {
@@ -28,12 +28,22 @@ struct MessageMap {
     std::span<const MessageMapEntry> entries;
 };
 
-#define ON_BN_CLICKED(id, fn) MessageMapEntry{Notification::Clicked, (id), static_cast<AFX_PMSG>(fn)}
+#define ON_BN_CLICKED(id, fn)                                                                      \
+    MessageMapEntry {                                                                              \
+        Notification::Clicked, (id), static_cast<AFX_PMSG>(fn)                                     \
+    }
 #define ON_LBN_DBLCLK(id, fn)                                                                      \
-    MessageMapEntry{Notification::DoubleClicked, (id), static_cast<AFX_PMSG>(fn)}
+    MessageMapEntry {                                                                              \
+        Notification::DoubleClicked, (id), static_cast<AFX_PMSG>(fn)                               \
+    }
 #define ON_LBN_SETFOCUS(id, fn)                                                                    \
-    MessageMapEntry{Notification::SetFocus, (id), static_cast<AFX_PMSG>(fn)}
-#define ON_COMMAND(id, fn) MessageMapEntry{Notification::Command, (id), static_cast<AFX_PMSG>(fn)}
+    MessageMapEntry {                                                                              \
+        Notification::SetFocus, (id), static_cast<AFX_PMSG>(fn)                                    \
+    }
+#define ON_COMMAND(id, fn)                                                                         \
+    MessageMapEntry {                                                                              \
+        Notification::Command, (id), static_cast<AFX_PMSG>(fn)                                     \
+    }
 
 class CCmdTarget {
   public:

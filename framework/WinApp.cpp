@@ -29,7 +29,9 @@ CWinApp::~CWinApp() {
     if (g_pApp == this) g_pApp = m_pPrevious;
 }
 
-bool CWinApp::InitInstance() { return true; }
+bool CWinApp::InitInstance() {
+    return true;
+}
 
 const MessageMap* CWinApp::GetMessageMap() const {
     static const MessageMap map{CCmdTarget::GetMessageMap(), kAppEntries};
@@ -47,7 +49,9 @@ void CWinApp::WinHelp(unsigned long data, unsigned command) {
         AfxMessageBox("Failed to launch help.");
 }
 
-CWinApp* AfxGetApp() { return g_pApp; }
+CWinApp* AfxGetApp() {
+    return g_pApp;
+}
 
 CPlatform& AfxGetPlatform() {
     if (g_pApp && g_pApp->m_pPlatform) return *g_pApp->m_pPlatform;
@@ -73,8 +77,8 @@ int AfxWinMain(CPlatform& platform, const std::string& executablePath) {
     return 0;
 }
 
-int CHeadlessPlatform::ShowMessageBox(CDialog*, const std::string& text,
-                                      const std::string& caption, unsigned type) {
+int CHeadlessPlatform::ShowMessageBox(CDialog*, const std::string& text, const std::string& caption,
+                                      unsigned type) {
     boxes.push_back(Box{caption, text, type});
     return IDOK;
 }

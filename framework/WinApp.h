@@ -17,8 +17,8 @@ class CPlatform {
   public:
     virtual ~CPlatform() = default;
     // Shows a modal message box owned by owner (or by no window); returns IDOK.
-    virtual int ShowMessageBox(CDialog* owner, const std::string& text,
-                               const std::string& caption, unsigned type) = 0;
+    virtual int ShowMessageBox(CDialog* owner, const std::string& text, const std::string& caption,
+                               unsigned type) = 0;
     // Shows the dialog, calls its Create(), and runs until it ends; returns its result.
     virtual int RunModal(CDialog& dialog) = 0;
     // The framework moved the keyboard focus (kFocusDialog: the dialog itself).
@@ -44,7 +44,7 @@ class CHeadlessPlatform : public CPlatform {
     };
     struct ShownDialog {
         std::string caption;
-        std::vector<std::pair<int, std::string>> edits;  // id and text of each edit box
+        std::vector<std::pair<int, std::string>> edits; // id and text of each edit box
     };
 
     int ShowMessageBox(CDialog* owner, const std::string& text, const std::string& caption,
@@ -74,12 +74,12 @@ class CWinApp : public CCmdTarget {
     void WinHelp(unsigned long data, unsigned command = HELP_CONTEXT);
 
     std::string m_pszAppName;
-    std::string m_pszHelpFilePath;  // the executable's path with the extension ".HLP"
+    std::string m_pszHelpFilePath; // the executable's path with the extension ".HLP"
     CDialog* m_pMainWnd = nullptr;
     CPlatform* m_pPlatform = nullptr;
 
   private:
-    CWinApp* m_pPrevious;  // the application object this one stands in front of (tests)
+    CWinApp* m_pPrevious; // the application object this one stands in front of (tests)
 };
 
 CWinApp* AfxGetApp();

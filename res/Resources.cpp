@@ -8,6 +8,8 @@
 #include "framework/Afx.h"
 #include "res/resource.h"
 
+// The tables read as the templates they are: no automatic layout.
+// clang-format off
 namespace {
 
 using K = ControlKind;
@@ -250,3 +252,4 @@ const MenuTemplate& MainMenu() {
 }
 
 std::string LoadAboutString() { return "&About Kestrav..."; }
+// clang-format on

@@ -5,7 +5,7 @@
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDS_ABOUTBOX = 101;
 inline constexpr int IDD_KESTRAV_DIALOG = 102;
-inline constexpr int IDR_MAINFRAME = 128;  // the application icon
+inline constexpr int IDR_MAINFRAME = 128; // the application icon
 inline constexpr int IDR_MENU = 129;
 inline constexpr int IDD_EQUIPMENT_DETAILS = 134;
 

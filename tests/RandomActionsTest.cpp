@@ -19,7 +19,7 @@ std::uint64_t Setting(const char* name, std::uint64_t fallback) {
 TEST(RandomActions, EveryActionKeepsTheDesignsInvariants) {
     const std::uint64_t seed = Setting("KESTRAV_SEED", 20261206);
     const std::uint64_t total = Setting("KESTRAV_ACTIONS", 100000);
-    const std::size_t perDesign = 400;  // a fresh design every so often
+    const std::size_t perDesign = 400; // a fresh design every so often
     std::cout << "seed " << seed << ", " << total << " actions\n";
 
     ActionGenerator generator(seed);
@@ -34,11 +34,12 @@ TEST(RandomActions, EveryActionKeepsTheDesignsInvariants) {
             if (broken.empty()) continue;
             const std::vector<Action> shortest = Shrink(KESTRAV_CATALOG_DIR, actions);
             std::string lines;
-            for (const Action& action : shortest) lines += "    " + action.ToScenarioLine() + "\n";
+            for (const Action& action : shortest)
+                lines += "    " + action.ToScenarioLine() + "\n";
             const ReplayResult replayed = Replay(KESTRAV_CATALOG_DIR, shortest);
             FAIL() << "after " << played + 1 << " actions (seed " << seed << "): " << broken
-                   << "\nshortest sequence (" << shortest.size() << " actions): "
-                   << replayed.message << "\n"
+                   << "\nshortest sequence (" << shortest.size()
+                   << " actions): " << replayed.message << "\n"
                    << lines;
         }
     }

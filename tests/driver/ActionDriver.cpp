@@ -35,14 +35,22 @@ const Targets& AllTargets() {
 }
 
 // Menu commands other than File, Exit (which ends the window).
-const int kMenuCommands[] = {ID_FILE_NEW,      ID_FILE_OPEN,   ID_FILE_SAVE,
-                             ID_FILE_SAVE_AS,  ID_FILE_PRINT,  ID_MECHTYPES_CLAN,
-                             ID_MECHTYPES_INNERSPHERE, ID_TECHLEVEL_1, ID_TECHLEVEL_2,
-                             ID_TECHLEVEL_3,   ID_HELP_HELP,   ID_APP_ABOUT};
+const int kMenuCommands[] = {ID_FILE_NEW,
+                             ID_FILE_OPEN,
+                             ID_FILE_SAVE,
+                             ID_FILE_SAVE_AS,
+                             ID_FILE_PRINT,
+                             ID_MECHTYPES_CLAN,
+                             ID_MECHTYPES_INNERSPHERE,
+                             ID_TECHLEVEL_1,
+                             ID_TECHLEVEL_2,
+                             ID_TECHLEVEL_3,
+                             ID_HELP_HELP,
+                             ID_APP_ABOUT};
 
-const int kCriticalLists[] = {IDC_LIST_HEAD,    IDC_LIST_CENTRETORSO, IDC_LIST_LEFTARM,
-                              IDC_LIST_RIGHTTORSO, IDC_LIST_LEFTLEG, IDC_LIST_RIGHTLEG,
-                              IDC_LIST_LEFTTORSO, IDC_LIST_RIGHTARM};
+const int kCriticalLists[] = {IDC_LIST_HEAD,       IDC_LIST_CENTRETORSO, IDC_LIST_LEFTARM,
+                              IDC_LIST_RIGHTTORSO, IDC_LIST_LEFTLEG,     IDC_LIST_RIGHTLEG,
+                              IDC_LIST_LEFTTORSO,  IDC_LIST_RIGHTARM};
 
 void ResetProgramWide() {
     g_rsEquipment.Close();
@@ -60,7 +68,8 @@ float JumpJetWeight(int tonnage) {
 int CountEntries(CKestravDlg& sheet, const char* name) {
     int count = 0;
     for (int id : kCriticalLists)
-        for (const std::string& entry : sheet.Control(id).items) count += entry == name;
+        for (const std::string& entry : sheet.Control(id).items)
+            count += entry == name;
     return count;
 }
 
@@ -72,8 +81,7 @@ struct DesignSnapshot {
     std::vector<bool> checks;
     std::vector<bool> enabled;
 
-    explicit DesignSnapshot(CKestravDlg& sheet)
-        : values(sheet), program(SaveProgramValues()) {
+    explicit DesignSnapshot(CKestravDlg& sheet) : values(sheet), program(SaveProgramValues()) {
         for (const ControlState& control : sheet.State().controls) {
             items.push_back(control.items);
             checks.push_back(control.checked);
@@ -98,13 +106,27 @@ struct DesignSnapshot {
 std::string Action::ToScenarioLine() const {
     std::ostringstream line;
     switch (kind) {
-    case Click: line << "click " << id; break;
-    case Select: line << "select " << id << ' ' << row; break;
-    case SelectEmpty: line << "select " << id << " empty"; break;
-    case DoubleClick: line << "dblclick " << id << ' ' << row; break;
-    case DoubleClickEmpty: line << "dblclick " << id << " empty"; break;
-    case Focus: line << "focus " << id; break;
-    case Menu: line << "menu " << id; break;
+    case Click:
+        line << "click " << id;
+        break;
+    case Select:
+        line << "select " << id << ' ' << row;
+        break;
+    case SelectEmpty:
+        line << "select " << id << " empty";
+        break;
+    case DoubleClick:
+        line << "dblclick " << id << ' ' << row;
+        break;
+    case DoubleClickEmpty:
+        line << "dblclick " << id << " empty";
+        break;
+    case Focus:
+        line << "focus " << id;
+        break;
+    case Menu:
+        line << "menu " << id;
+        break;
     }
     return line.str();
 }
@@ -112,7 +134,8 @@ std::string Action::ToScenarioLine() const {
 Action ActionGenerator::Next(CKestravDlg& sheet) {
     const Targets& targets = AllTargets();
     auto pick = [this](std::size_t n) {
-        return static_cast<std::size_t>(std::uniform_int_distribution<std::size_t>(0, n - 1)(m_random));
+        return static_cast<std::size_t>(
+            std::uniform_int_distribution<std::size_t>(0, n - 1)(m_random));
     };
     const std::size_t roll = pick(100);
     if (roll < 55) return Action{Action::Click, targets.buttons[pick(targets.buttons.size())]};
@@ -122,7 +145,8 @@ Action ActionGenerator::Next(CKestravDlg& sheet) {
         const bool onEntry = count > 0 && pick(8) != 0;
         if (roll < 75) {
             if (!onEntry) return Action{Action::SelectEmpty, list};
-            return Action{Action::Select, list, static_cast<int>(pick(static_cast<std::size_t>(count)))};
+            return Action{Action::Select, list,
+                          static_cast<int>(pick(static_cast<std::size_t>(count)))};
         }
         if (roll < 90) {
             if (!onEntry) return Action{Action::DoubleClickEmpty, list};
@@ -141,13 +165,20 @@ Action ActionGenerator::FromBytes(const std::uint8_t* data, std::size_t size, st
     const int kind = byte(0) % 7;
     const int row = byte(2) % 16;
     switch (kind) {
-    case 0: return Action{Action::Click, targets.buttons[byte(1) % targets.buttons.size()]};
-    case 1: return Action{Action::Select, targets.lists[byte(1) % targets.lists.size()], row};
-    case 2: return Action{Action::SelectEmpty, targets.lists[byte(1) % targets.lists.size()]};
-    case 3: return Action{Action::DoubleClick, targets.lists[byte(1) % targets.lists.size()], row};
-    case 4: return Action{Action::DoubleClickEmpty, targets.lists[byte(1) % targets.lists.size()]};
-    case 5: return Action{Action::Focus, targets.lists[byte(1) % targets.lists.size()]};
-    default: return Action{Action::Menu, kMenuCommands[byte(1) % std::size(kMenuCommands)]};
+    case 0:
+        return Action{Action::Click, targets.buttons[byte(1) % targets.buttons.size()]};
+    case 1:
+        return Action{Action::Select, targets.lists[byte(1) % targets.lists.size()], row};
+    case 2:
+        return Action{Action::SelectEmpty, targets.lists[byte(1) % targets.lists.size()]};
+    case 3:
+        return Action{Action::DoubleClick, targets.lists[byte(1) % targets.lists.size()], row};
+    case 4:
+        return Action{Action::DoubleClickEmpty, targets.lists[byte(1) % targets.lists.size()]};
+    case 5:
+        return Action{Action::Focus, targets.lists[byte(1) % targets.lists.size()]};
+    default:
+        return Action{Action::Menu, kMenuCommands[byte(1) % std::size(kMenuCommands)]};
     }
 }
 
@@ -178,9 +209,15 @@ std::string DriverSession::Play(const Action& action) {
         return row < count ? row : -1;
     };
     switch (action.kind) {
-    case Action::Click: sheet.ClickButton(action.id); break;
-    case Action::Select: sheet.ClickList(action.id, rowOf(action.id, action.row)); break;
-    case Action::SelectEmpty: sheet.ClickList(action.id, -1); break;
+    case Action::Click:
+        sheet.ClickButton(action.id);
+        break;
+    case Action::Select:
+        sheet.ClickList(action.id, rowOf(action.id, action.row));
+        break;
+    case Action::SelectEmpty:
+        sheet.ClickList(action.id, -1);
+        break;
     case Action::DoubleClick:
     case Action::DoubleClickEmpty: {
         // A double-click's first click is an ordinary click.
@@ -189,14 +226,19 @@ std::string DriverSession::Play(const Action& action) {
         sheet.DoubleClickList(action.id, rowOf(action.id, row));
         break;
     }
-    case Action::Focus: sheet.FocusGained(action.id); break;
-    case Action::Menu: sheet.Command(action.id); break;
+    case Action::Focus:
+        sheet.FocusGained(action.id);
+        break;
+    case Action::Menu:
+        sheet.Command(action.id);
+        break;
     }
     if (sheet.IsEnded()) return "the window ended";
 
     // A refused or failed single notification leaves the design as it was.
     const std::size_t shown = m_platform->boxes.size() - boxesBefore;
-    const bool single = action.kind != Action::DoubleClick && action.kind != Action::DoubleClickEmpty;
+    const bool single =
+        action.kind != Action::DoubleClick && action.kind != Action::DoubleClickEmpty;
     if (shown == 1 && single) {
         const CHeadlessPlatform::Box& box = m_platform->boxes.back();
         const bool failure = box.type == MB_ICONSTOP;
@@ -204,8 +246,9 @@ std::string DriverSession::Play(const Action& action) {
                              box.caption == "EQUIPMENT ALLOCATION ERROR" ||
                              box.caption == "EQUIPMENT ERROR";
         // Refusals of Add Component and Move Component empty the pending name.
-        const bool pendingMayChange = action.kind == Action::Click &&
-                                      (action.id == IDC_ADD_COMPONENT || action.id == IDC_MOVE_COMPONENT);
+        const bool pendingMayChange =
+            action.kind == Action::Click &&
+            (action.id == IDC_ADD_COMPONENT || action.id == IDC_MOVE_COMPONENT);
         if (failure || refusal) {
             const std::string changed = DesignSnapshot(sheet).Difference(before, pendingMayChange);
             if (!changed.empty())
@@ -224,7 +267,8 @@ std::string CheckInvariants(CKestravDlg& s) {
 
     // The shown values are the members: every handler that changes one refreshes.
     std::vector<std::string> shown;
-    for (const ControlState& c : s.State().controls) shown.push_back(c.text);
+    for (const ControlState& c : s.State().controls)
+        shown.push_back(c.text);
     s.UpdateData(false);
     for (std::size_t i = 0; i < shown.size(); ++i)
         if (shown[i] != s.State().controls[i].text)
@@ -241,7 +285,8 @@ std::string CheckInvariants(CKestravDlg& s) {
     if (s.m_nTonnage < 10 || s.m_nTonnage > 100 || s.m_nTonnage % 5 != 0)
         return fail("tonnage ", s.m_nTonnage);
     if (s.m_nEngineRating != s.m_nSpeed * s.m_nTonnage || s.m_nEngineRating > 400 || s.m_nSpeed < 1)
-        return fail("rating ", s.m_nEngineRating, " at speed ", s.m_nSpeed, " and ", s.m_nTonnage, " t");
+        return fail("rating ", s.m_nEngineRating, " at speed ", s.m_nSpeed, " and ", s.m_nTonnage,
+                    " t");
     if (s.m_nJumpJets < 0 || s.m_nJumpJets > s.m_nSpeed)
         return fail(s.m_nJumpJets, " jump jets at speed ", s.m_nSpeed);
     if (g_fJumpJetTonnage != s.m_nJumpJets * JumpJetWeight(s.m_nTonnage))
@@ -306,18 +351,20 @@ std::string CheckInvariants(CKestravDlg& s) {
     // Single and double heat sinks never mix: the option decides the kind.
     const bool doubles = s.m_chkDoubleHeatSinks.GetCheck() == BST_CHECKED;
     const char* otherKind = doubles ? "Heat Sink" : "Double Sink";
-    if (CountEntries(s, otherKind) != 0 || s.m_listEngineHeatSinks.FindString(-1, otherKind) != LB_ERR)
+    if (CountEntries(s, otherKind) != 0 ||
+        s.m_listEngineHeatSinks.FindString(-1, otherKind) != LB_ERR)
         return fail("\"", otherKind, "\" entries while the DoubleHeat Sinks box is ",
                     doubles ? "checked" : "not checked");
 
     // TONNAGE REMAINING is its formula over the members.
     double remaining = s.m_nTonnage;
     for (double w : {double(s.m_fEngineTonnage), double(s.m_nGyroTonnage),
-                     double(s.m_nCockpitTonnage), double(s.m_fInternalTonnage),
-                     double(s.m_fArmour), double(g_fJumpJetTonnage), double(g_fEquipmentTonnage)})
+                     double(s.m_nCockpitTonnage), double(s.m_fInternalTonnage), double(s.m_fArmour),
+                     double(g_fJumpJetTonnage), double(g_fEquipmentTonnage)})
         remaining -= w;
     if (static_cast<float>(remaining) != s.m_fTonnageRemaining)
-        return fail("TONNAGE REMAINING ", s.m_fTonnageRemaining, " but the weights leave ", remaining);
+        return fail("TONNAGE REMAINING ", s.m_fTonnageRemaining, " but the weights leave ",
+                    remaining);
     return "";
 }
 
