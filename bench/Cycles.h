@@ -153,3 +153,13 @@ inline void ReportSamples(benchmark::State& state, const std::string& name,
 inline double Largest(const std::vector<double>& values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
+
+// Registers one benchmark per family, timed by hand in microseconds, whose
+// "max" statistic is the worst single action over every repetition.
+inline void RegisterFamilies(void (*run)(benchmark::State&, const Family&)) {
+    for (const Family& family : Families())
+        benchmark::RegisterBenchmark(family.name, run, family)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond)
+            ->ComputeStatistics("max", Largest);
+}

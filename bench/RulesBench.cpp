@@ -99,11 +99,7 @@ void RunFamily(benchmark::State& state, const Family& family) {
 } // namespace
 
 int main(int argc, char** argv) {
-    for (const Family& family : Families())
-        benchmark::RegisterBenchmark(family.name, RunFamily, family)
-            ->UseManualTime()
-            ->Unit(benchmark::kMicrosecond)
-            ->ComputeStatistics("max", Largest);
+    RegisterFamilies(RunFamily);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

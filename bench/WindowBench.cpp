@@ -17,6 +17,7 @@
 
 #include "app/KestravApp.h"
 #include "bench/Cycles.h"
+#include "framework/qt/ListClickPoint.h"
 #include "framework/qt/QtPlatform.h"
 
 #include <QAbstractButton>
@@ -81,16 +82,7 @@ class WindowSheet : public Driver {
         int row = -1;
         for (int i = 0; i < list->count() && !text.empty() && row < 0; ++i)
             if (list->item(i)->text().toStdString() == text) row = i;
-        QPoint at;
-        if (row >= 0) {
-            list->scrollToItem(list->item(row));
-            at = list->visualItemRect(list->item(row)).center();
-        } else if (list->count() == 0) {
-            at = viewport->rect().center();
-        } else {
-            const int below = list->visualItemRect(list->item(list->count() - 1)).bottom() + 1;
-            at = QPoint(viewport->width() / 2, (below + viewport->height()) / 2);
-        }
+        const QPoint at = ListClickPoint(*list, row).value_or(viewport->rect().center());
         // Clicks far apart in time, so two clicks are never taken for a double-click.
         m_clock += 2 * static_cast<unsigned long>(qApp->styleHints()->mouseDoubleClickInterval());
         Send(viewport, QEvent::MouseButtonPress, at, Qt::LeftButton);
@@ -300,11 +292,7 @@ class BenchPlatform : public CQtPlatform {
 } // namespace
 
 int main(int argc, char** argv) {
-    for (const Family& family : Families())
-        benchmark::RegisterBenchmark(family.name, RunFamily, family)
-            ->UseManualTime()
-            ->Unit(benchmark::kMicrosecond)
-            ->ComputeStatistics("max", Largest);
+    RegisterFamilies(RunFamily);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     // Qt is given only the program's name, as the program itself does.

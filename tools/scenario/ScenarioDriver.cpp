@@ -6,6 +6,7 @@
 #include "app/KestravApp.h"
 #include "catalog/CatalogFolder.h"
 #include "dao/SqlScript.h"
+#include "framework/qt/ListClickPoint.h"
 #include "framework/qt/QtPlatform.h"
 
 #include <QAbstractButton>
@@ -290,21 +291,9 @@ class ScenarioPlatform : public CQtPlatform {
             if (row < 0) return "list " + id + " has no entry " + Quoted(command.text);
         }
         QWidget* viewport = list->viewport();
-        QPoint at;
-        if (row >= 0) {
-            // Scrolled into view first, as a person would.
-            list->scrollToItem(list->item(row));
-            at = list->visualItemRect(list->item(row)).center();
-        } else if (list->count() == 0) {
-            at = viewport->rect().center();
-        } else {
-            QListWidgetItem* last = list->item(list->count() - 1);
-            list->scrollToItem(last);
-            const int below = list->visualItemRect(last).bottom() + 1;
-            if (below >= viewport->height())
-                return "list " + id + " has no room below its last entry";
-            at = QPoint(viewport->width() / 2, (below + viewport->height()) / 2);
-        }
+        const std::optional<QPoint> point = ListClickPoint(*list, row);
+        if (!point) return "list " + id + " has no room below its last entry";
+        const QPoint at = *point;
         // A double-click is a click, then a second press that the window
         // system reports as a double-click, close in time.
         const unsigned long gap =
