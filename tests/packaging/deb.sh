@@ -10,7 +10,7 @@
 # usage: deb.sh BUILD_DIR ARTIFACT_FOLDER VERSION SANITIZED(ON|OFF) CPACK
 set -u
 XS_NAME=deb
-source "$(dirname "$0")/xsession.sh"
+source "$(dirname "$0")/../xsession.sh"
 source "$(dirname "$0")/layout.sh"
 
 build=$(cd "$1" && pwd) || xs_fail "no build folder $1"

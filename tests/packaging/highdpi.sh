@@ -11,7 +11,7 @@
 # usage: highdpi.sh KESTRAV LAYOUT_PROBE ARTIFACT_FOLDER
 set -u
 XS_NAME=highdpi
-source "$(dirname "$0")/xsession.sh"
+source "$(dirname "$0")/../xsession.sh"
 
 program=$1
 probe=$2

@@ -8,7 +8,7 @@
 # usage: install.sh BUILD_DIR ARTIFACT_FOLDER CMAKE
 set -u
 XS_NAME=install
-source "$(dirname "$0")/xsession.sh"
+source "$(dirname "$0")/../xsession.sh"
 source "$(dirname "$0")/layout.sh"
 
 build=$(cd "$1" && pwd) || xs_fail "no build folder $1"

@@ -1,4 +1,4 @@
-# A private X server for the packaging tests, sourced by them: start Xvfb on a
+# A private X server for the window tests, sourced by them: start Xvfb on a
 # free display, start a program, find its windows by their exact title, take
 # screenshots, end the program with Escape. Everything started here, and every
 # temporary folder made with xs_tempdir, is removed when the script exits.
@@ -6,7 +6,7 @@
 # The caller sets XS_NAME (used in messages) before sourcing.
 # Needs: Xvfb (xvfb), xwininfo (x11-utils), xdotool, import and compare (imagemagick).
 
-: "${XS_NAME:=packaging}"
+: "${XS_NAME:=window}"
 XS_XVFB_PID=
 XS_PIDS=()
 XS_TEMPS=()
@@ -90,7 +90,7 @@ xs_start_xvfb() {
     mkdir -m 700 "$home/runtime"
     export XDG_RUNTIME_DIR=$home/runtime
     # In a sanitizer build, leaks inside the X11 platform's system libraries are not ours.
-    LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/../realwindow/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+    LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/realwindow/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
     export LSAN_OPTIONS
 }
 
