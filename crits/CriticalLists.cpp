@@ -1,38 +1,19 @@
-// The critical location lists: which list is which location, their capacities,
-// the fixed entries of a new design, the automatic placement order of filler
-// entries, and the move lock over the 38 design controls.
+// The critical location lists as the sheet uses them (their facts are the
+// location table, design/Locations.h), and the move lock over the 38 design
+// controls.
 
 #include "design/KestravDlg.h"
+#include "design/Locations.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
 
-#include <array>
+#include <iterator>
+#include <string>
+#include <string_view>
 
 namespace {
 
-struct LocationInfo {
-    CListBox CKestravDlg::*list;
-    int capacity;
-};
-
-// Indexed by Location.
-const std::array<LocationInfo, 8> kLocations = {{
-    {&CKestravDlg::m_listHead, 6},
-    {&CKestravDlg::m_listCentreTorso, 12},
-    {&CKestravDlg::m_listLeftArm, 12},
-    {&CKestravDlg::m_listRightTorso, 12},
-    {&CKestravDlg::m_listLeftLeg, 6},
-    {&CKestravDlg::m_listRightLeg, 6},
-    {&CKestravDlg::m_listLeftTorso, 12},
-    {&CKestravDlg::m_listRightArm, 12},
-}};
-
 // clang-format off
-// Filler entries (jump jets, Endo Steel, Ferro Fibrous) go to the first of these with a free slot.
-const Location kPlacementOrder[] = {Location::LeftTorso, Location::RightTorso, Location::RightArm,
-                                    Location::LeftArm,   Location::RightLeg,   Location::LeftLeg,
-                                    Location::CentreTorso, Location::Head};
-
 // The controls a move in progress disables, and its end enables again.
 const int kDesignControls[] = {
     IDC_ARMOUR_DOWN,      IDC_ARMOUR_UP,     IDC_UP_HEAD,        IDC_DOWN_HEAD,
@@ -49,26 +30,21 @@ const int kDesignControls[] = {
 // clang-format on
 static_assert(std::size(kDesignControls) == 38);
 
-void AppendAll(CListBox& list, std::initializer_list<const char*> entries) {
-    for (const char* entry : entries)
-        list.AddString(entry);
-}
-
 } // namespace
 
 CListBox& CKestravDlg::LocationList(Location location) {
-    return this->*kLocations[static_cast<std::size_t>(location)].list;
+    return this->*RulesFor(location).list;
 }
 
 int CKestravDlg::Capacity(Location location) {
-    return kLocations[static_cast<std::size_t>(location)].capacity;
+    return RulesFor(location).capacity;
 }
 
 int CKestravDlg::FreeSlots() {
-    int occupied = 0;
-    for (std::size_t i = 0; i < kLocations.size(); ++i)
-        occupied += LocationList(static_cast<Location>(i)).GetCount();
-    return 78 - occupied;
+    int free = 0;
+    for (const LocationRules& rules : Locations::kTable)
+        free += rules.capacity - (this->*rules.list).GetCount();
+    return free;
 }
 
 bool CKestravDlg::AppendByPlacementOrder(const std::string& entry) {
@@ -91,13 +67,9 @@ void CKestravDlg::InitCriticalLists() {
         m_listWeapons.AddString(g_rsEquipment.m_Item);
         g_rsEquipment.MoveNext();
     }
-    AppendAll(m_listHead, {"Life Support", "Sensors", "Cockpit", "Sensors", "Life Support"});
-    for (CListBox* arm : {&m_listLeftArm, &m_listRightArm})
-        AppendAll(*arm, {"Shoulder", "Upper Arm Actuator", "Lower Arm Actuator", "Hand Actuator"});
-    AppendAll(m_listCentreTorso, {"Engine", "Engine", "Engine", "Gyro", "Gyro", "Gyro", "Gyro",
-                                  "Engine", "Engine", "Engine"});
-    for (CListBox* leg : {&m_listLeftLeg, &m_listRightLeg})
-        AppendAll(*leg, {"Hip", "Upper Leg Actuator", "Lower Leg Actuator", "Foot Actuator"});
+    for (const LocationRules& rules : Locations::kTable)
+        for (std::string_view entry : rules.newDesign)
+            if (!entry.empty()) (this->*rules.list).AddString(std::string(entry));
     m_nCritsRemaining = 46;
 }
 

@@ -19,14 +19,10 @@ namespace {
 
 const char kEquipmentError[] = "EQUIPMENT ERROR";
 
-// The lists searched for the entry to move, in this order: an older
-// selection in an earlier list wins.
-const Location kSearchOrder[] = {Location::LeftTorso,   Location::RightTorso, Location::LeftArm,
-                                 Location::RightArm,    Location::LeftLeg,    Location::RightLeg,
-                                 Location::CentreTorso, Location::Head};
-
+// The lists are searched for the entry to move in the move search order: an
+// older selection in an earlier list wins.
 std::optional<Location> FirstSelection(CKestravDlg& sheet) {
-    for (Location location : kSearchOrder)
+    for (Location location : kMoveSearchOrder)
         if (sheet.LocationList(location).GetCurSel() != LB_ERR) return location;
     return std::nullopt;
 }

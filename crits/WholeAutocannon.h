@@ -5,14 +5,13 @@
 //
 //     L/ARM -> L/TORSO -> C/TORSO <- R/TORSO <- R/ARM
 //
-// so every "AC /20" lies in one list or in two neighbours on that path. Its
-// entries all read alike, so what matters is how many each list gives up:
-// taking one out must leave the remaining entries still made of whole
-// components, each in one list or across two neighbours. These functions are
-// pure counting on the five lists of the path.
+// (kSpillPath, from the location table) so every "AC /20" lies in one list or in two neighbours on
+// that path. Its entries all read alike, so what matters is how many each list gives up: taking one
+// out must leave the remaining entries still made of whole components, each in one list or across
+// two neighbours. These functions are pure counting on the five lists of the path.
 #pragma once
 
-#include "design/KestravDlg.h"
+#include "design/Locations.h"
 
 #include <algorithm>
 #include <array>
@@ -20,17 +19,7 @@
 #include <set>
 #include <vector>
 
-inline constexpr std::array<Location, 5> kSpillPath{Location::LeftArm, Location::LeftTorso,
-                                                    Location::CentreTorso, Location::RightTorso,
-                                                    Location::RightArm};
-using PathCounts = std::array<int, 5>;
-
-// The position of a location on the spill path.
-inline std::optional<int> SpillPathIndex(Location location) {
-    const auto at = std::find(kSpillPath.begin(), kSpillPath.end(), location);
-    if (at == kSpillPath.end()) return std::nullopt;
-    return static_cast<int>(at - kSpillPath.begin());
-}
+using PathCounts = std::array<int, kSpillPath.size()>;
 
 // True when the counts are whole components of `size` entries, each in one
 // list or across two neighbours with at least one entry on each side.

@@ -4,25 +4,13 @@
 #include "catalog/Search.h"
 #include "design/Arithmetic.h"
 #include "design/KestravDlg.h"
+#include "design/Locations.h"
 #include "design/ProgramValues.h"
 
 namespace {
 
 const char kHeatSink[] = "Heat Sink";
 const char kDoubleSink[] = "Double Sink";
-
-// Where placed engine sinks are taken back from when the engine needs fewer,
-// in order, and whether double sinks are looked for there too.
-struct StripStep {
-    Location location;
-    bool doubles;
-};
-const StripStep kStripOrder[] = {
-    {Location::LeftArm, false},    {Location::LeftArm, true},    {Location::RightArm, false},
-    {Location::RightArm, true},    {Location::LeftTorso, false}, {Location::LeftTorso, true},
-    {Location::RightTorso, false}, {Location::RightTorso, true}, {Location::LeftLeg, false},
-    {Location::RightLeg, false},   {Location::Head, false},      {Location::CentreTorso, false},
-};
 
 // Removes the topmost entry beginning with name; false when there is none.
 bool RemoveFirst(CListBox& list, const char* name) {
@@ -55,21 +43,20 @@ void CKestravDlg::LookUpEngine() {
         int excess = pooled + g_nSinksAllocated - g_nSinksToAllocate;
         if (g_nSinksAllocated > 0) {
             excess -= g_nSinksAllocated;
-            for (const StripStep& step : kStripOrder) {
-                if (g_nSinksAllocated == 0) break;
-                CListBox& list = LocationList(step.location);
-                if (!step.doubles) {
-                    while (g_nSinksAllocated > 0 && RemoveFirst(list, kHeatSink)) {
-                        --g_nSinksAllocated;
-                        --g_nHeatSinks;
-                    }
-                } else {
-                    while (g_nSinksAllocated > 0 && list.FindString(-1, kDoubleSink) != LB_ERR) {
-                        for (int slot = 0; slot < 3; ++slot)
-                            RemoveFirst(list, kDoubleSink);
-                        --g_nSinksAllocated;
-                        --g_nDoubleSinks;
-                    }
+            // In the sink take-back order; where double sinks are taken back
+            // too, they go right after the single ones.
+            for (Location location : kSinkTakeBackOrder) {
+                CListBox& list = LocationList(location);
+                while (g_nSinksAllocated > 0 && RemoveFirst(list, kHeatSink)) {
+                    --g_nSinksAllocated;
+                    --g_nHeatSinks;
+                }
+                if (!RulesFor(location).takesBackDoubles) continue;
+                while (g_nSinksAllocated > 0 && list.FindString(-1, kDoubleSink) != LB_ERR) {
+                    for (int slot = 0; slot < 3; ++slot)
+                        RemoveFirst(list, kDoubleSink);
+                    --g_nSinksAllocated;
+                    --g_nDoubleSinks;
                 }
             }
         }

@@ -2,17 +2,15 @@
 // critical lists.
 //
 // Fillers go in by the automatic placement order (AppendByPlacementOrder) and
-// come out by the removal order below, which visits the left side before the
-// right: L/TORSO, R/TORSO, L/ARM, R/ARM, LEFT LEG, RIGHT LEG, C/TORSO, HEAD.
+// come out by the filler removal order (kFillerRemovalOrder), which visits the
+// left side before the right: L/TORSO, R/TORSO, L/ARM, R/ARM, LEFT LEG, RIGHT
+// LEG, C/TORSO, HEAD.
 // Only an entry that the search finds is deleted, so a list without one keeps
 // its entries whatever is selected in it.
 #pragma once
 
 #include "design/KestravDlg.h"
-
-inline constexpr Location kFillerRemovalOrder[] = {
-    Location::LeftTorso, Location::RightTorso, Location::LeftArm,     Location::RightArm,
-    Location::LeftLeg,   Location::RightLeg,   Location::CentreTorso, Location::Head};
+#include "design/Locations.h"
 
 // Removes the topmost entry of list that begins with name (ignoring case);
 // false, and nothing removed, when there is none.
