@@ -3,7 +3,6 @@
 
 #include "app/AboutDlg.h"
 #include "app/EquipmentDetailsDlg.h"
-#include "catalog/Search.h"
 #include "design/KestravDlg.h"
 #include "design/ProgramValues.h"
 #include "framework/WinApp.h"
@@ -66,10 +65,7 @@ void CKestravDlg::OnDblclkWeapons() {
     const int selected = m_listWeapons.GetCurSel();
     if (selected == LB_ERR) return;
     g_strPendingComponent = m_listWeapons.GetText(selected);
-    const std::string wanted = g_strPendingComponent;
-    SeekFirst(
-        g_rsEquipment, [&wanted](const MechEquipment& rs) { return rs.m_Item == wanted; },
-        "the component \"" + wanted + "\"");
+    SeekEquipment(g_strPendingComponent);
     details.m_fTonnage = g_rsEquipment.m_Tonnage;
     details.m_fCriticals = g_rsEquipment.m_Criticals;
     details.m_nLong = g_rsEquipment.m_Long;
@@ -81,6 +77,5 @@ void CKestravDlg::OnDblclkWeapons() {
     details.m_nDamage = g_rsEquipment.m_Damage;
     details.DoModal();
     g_strPendingComponent.clear();
-    g_rsEquipment.m_Tonnage = 0;
-    g_rsEquipment.m_Criticals = 0;
+    ClearPendingValues();
 }

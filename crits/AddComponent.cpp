@@ -7,16 +7,12 @@
 // another component leaves no trace. Single and double heat sinks are not
 // mixed, and a third hand is refused.
 
-#include "crits/LocationRules.h"
 #include "crits/SlotOperations.h"
 #include "design/KestravDlg.h"
+#include "design/Locations.h"
+#include "design/Messages.h"
+#include "design/Names.h"
 #include "design/ProgramValues.h"
-
-namespace {
-
-const char kEquipmentAllocationError[] = "EQUIPMENT ALLOCATION ERROR";
-
-} // namespace
 
 void CKestravDlg::OnAddComponent() {
     // With no selection the component still pending is checked again; with nothing pending either,
@@ -29,14 +25,13 @@ void CKestravDlg::OnAddComponent() {
     SeekEquipment(name);
     const bool doubles = m_chkDoubleHeatSinks.GetCheck() == BST_CHECKED;
     if ((name == kHeatSink && doubles) || (name == kDoubleSink && !doubles)) {
-        MessageBox("You cannot mix single and double heat sinks.  Check heat sink type selection",
-                   kEquipmentAllocationError);
+        MessageBox(kMixingSinksText, kEquipmentAllocationError);
         g_strPendingComponent.clear();
         return;
     }
     if (name == kHandActuator && m_listLeftArm.FindString(-1, kHandActuator) != LB_ERR &&
         m_listRightArm.FindString(-1, kHandActuator) != LB_ERR) {
-        MessageBox("You can only have two hands.", kEquipmentAllocationError);
+        MessageBox(kTwoHandsText, kEquipmentAllocationError);
         g_strPendingComponent.clear();
     }
 }

@@ -7,17 +7,17 @@
 // cancelled, and the lock is released. A refused move (a fixed entry, or a
 // name the catalogue does not know) changes nothing, a waiting move included.
 
-#include "crits/LocationRules.h"
 #include "crits/SlotOperations.h"
 #include "design/KestravDlg.h"
+#include "design/Locations.h"
+#include "design/Messages.h"
+#include "design/Names.h"
 #include "design/ProgramValues.h"
 
 #include <optional>
 #include <string>
 
 namespace {
-
-const char kEquipmentError[] = "EQUIPMENT ERROR";
 
 // The lists are searched for the entry to move in the move search order: an
 // older selection in an earlier list wins.
@@ -70,13 +70,12 @@ void CKestravDlg::OnMoveComponent() {
     CListBox& list = LocationList(*source);
     const std::string name = list.GetText(list.GetCurSel());
     if (StaysOnMove(RulesFor(*source), name)) {
-        Refuse(*this, list, "You cannot move that item.");
+        Refuse(*this, list, kCannotMoveText);
         return;
     }
     const bool filler = IsFillerEntry(name);
     if (!filler && !FindEquipment(name)) {
-        Refuse(*this, list,
-               "That item has no record in the equipment catalogue, so it cannot be moved.");
+        Refuse(*this, list, kNoRecordToMoveText);
         return;
     }
 

@@ -1,5 +1,5 @@
 // Placing the pending component into a location: one procedure for the eight
-// set-focus handlers, driven by the location table (LocationRules.h).
+// set-focus handlers, driven by the location table (design/Locations.h).
 //
 // A click into a location list (the list gaining the focus) is a placement
 // request. A filler entry takes any free slot; a heat sink from the engine
@@ -13,19 +13,16 @@
 // list regains the focus when the message box closes and must not take that
 // for a new request.
 
-#include "crits/LocationRules.h"
 #include "crits/SlotOperations.h"
 #include "design/KestravDlg.h"
+#include "design/Locations.h"
+#include "design/Messages.h"
+#include "design/Names.h"
 #include "design/ProgramValues.h"
 
 #include <string>
 
 namespace {
-
-const char kAllocationError[] = "ALLOCATION ERROR";
-const char kCannotFit[] = "Cannont fit component into this location.";
-const char kMixingSinks[] =
-    "You cannot mix single and double heat sinks.  Check heat sink type selection";
 
 void Refuse(CKestravDlg& sheet, const char* text, const char* caption) {
     sheet.SetFocus();
@@ -54,7 +51,7 @@ void PlaceEngineSink(CKestravDlg& sheet, Location where, const std::string& name
     CListBox& list = sheet.LocationList(where);
     const int slots = HeatSinkSlots(name);
     if (CKestravDlg::Capacity(where) - list.GetCount() < slots) {
-        Refuse(sheet, kCannotFit, kAllocationError);
+        Refuse(sheet, kCannotFitText, kAllocationError);
         return;
     }
     for (int i = 0; i < slots; ++i)
@@ -123,7 +120,7 @@ void WriteEntries(CKestravDlg& sheet, const LocationRules& rules, const std::str
             for (; written < n; ++written)
                 list.AddString(name);
         } else if (free + partnerFree < n || name != kAutocannon20) {
-            Refuse(sheet, kCannotFit, kAllocationError);
+            Refuse(sheet, kCannotFitText, kAllocationError);
             return;
         } else {
             // Only an "AC /20" runs on into the spill partner.
@@ -156,7 +153,7 @@ void PlaceComponent(CKestravDlg& sheet, Location where) {
     // The heat-sink kind may have been switched since this sink became pending.
     const bool doubles = sheet.m_chkDoubleHeatSinks.GetCheck() == BST_CHECKED;
     if ((name == kHeatSink && doubles) || (name == kDoubleSink && !doubles)) {
-        Refuse(sheet, kMixingSinks, "EQUIPMENT ALLOCATION ERROR");
+        Refuse(sheet, kMixingSinksText, kEquipmentAllocationError);
         return;
     }
 
@@ -175,21 +172,20 @@ void PlaceComponent(CKestravDlg& sheet, Location where) {
             break;
         case PlacingStep::Hand:
             if (name == kHandActuator && list.FindString(-1, kHandActuator) != LB_ERR) {
-                Refuse(sheet, "You can only have one hand per arm.", "EQUIPMENT ALLOCATION ERROR");
+                Refuse(sheet, kOneHandPerArmText, kEquipmentAllocationError);
                 return;
             }
             break;
         case PlacingStep::Fit:
             // An engine sink makes its own fit test when it is placed.
             if (!engineSink && !Fits(sheet, rules, name, pending.criticals)) {
-                Refuse(sheet, kCannotFit, kAllocationError);
+                Refuse(sheet, kCannotFitText, kAllocationError);
                 return;
             }
             break;
         case PlacingStep::Tonnage:
             if (pending.tonnage > sheet.m_fTonnageRemaining) {
-                Refuse(sheet, "Insuficient tonnage remaining to fit that equipment.",
-                       kAllocationError);
+                Refuse(sheet, kInsufficientTonnageText, kAllocationError);
                 return;
             }
             break;

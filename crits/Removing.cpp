@@ -1,5 +1,5 @@
 // Removing a component from a location: one procedure for the eight
-// double-click handlers, driven by the location table (LocationRules.h), and
+// double-click handlers, driven by the location table (design/Locations.h), and
 // the taking out of a component's entries that Move Component shares.
 //
 // A double-click on an entry removes the component it belongs to: its entries
@@ -9,18 +9,18 @@
 // a message, before any catalogue search. An "AC /20" leaves whole, from every
 // list it occupies.
 
-#include "crits/LocationRules.h"
 #include "crits/SlotOperations.h"
 #include "crits/WholeAutocannon.h"
 #include "design/KestravDlg.h"
+#include "design/Locations.h"
+#include "design/Messages.h"
+#include "design/Names.h"
 #include "design/ProgramValues.h"
 
 #include <cmath>
 #include <string>
 
 namespace {
-
-const char kEquipmentError[] = "EQUIPMENT ERROR";
 
 // A heat sink the engine still owes goes back to the engine list, as the kind
 // the design now uses; no tonnage is given back.
@@ -47,16 +47,16 @@ void RemoveComponent(CKestravDlg& sheet, Location where) {
     if (IsFixedEntry(rules, name)) {
         list.SetCurSel(-1);
         sheet.SetFocus();
-        sheet.MessageBox("You cannot remove that item.", kEquipmentError);
+        sheet.MessageBox(kCannotRemoveText, kEquipmentError);
         return;
     }
     // Entries of the option and jump-jet rules are taken out by those rules only.
     if (name == kEndoSteel || name == kFerroFibrous) {
-        sheet.MessageBox("Remove that item by unchecking the box.", kEquipmentError);
+        sheet.MessageBox(kUncheckBoxText, kEquipmentError);
         return;
     }
     if (name == kJumpJet) {
-        sheet.MessageBox("Remove jump jets with the JUMP JETS Decrease button.", kEquipmentError);
+        sheet.MessageBox(kJumpJetButtonText, kEquipmentError);
         return;
     }
     const bool heatSink = name == kHeatSink || name == kDoubleSink;

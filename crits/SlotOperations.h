@@ -7,10 +7,10 @@
 // list, lowered when one leaves it.
 #pragma once
 
-#include "catalog/Search.h"
-#include "crits/LocationRules.h"
 #include "crits/MoveOrigin.h"
 #include "design/KestravDlg.h"
+#include "design/Locations.h"
+#include "design/Names.h"
 #include "design/ProgramValues.h"
 
 #include <string>
@@ -60,21 +60,6 @@ inline PendingValues CurrentPendingValues(const CKestravDlg& sheet) {
     if (origin.Active() && origin.name == g_strPendingComponent)
         return {origin.tonnage, origin.criticals};
     return {g_rsEquipment.m_Tonnage, g_rsEquipment.m_Criticals};
-}
-
-// A completed placement or removal leaves the record's tonnage and slots at 0
-// in memory (the catalogue itself is never written).
-inline void ClearPendingValues() {
-    g_rsEquipment.m_Tonnage = 0;
-    g_rsEquipment.m_Criticals = 0;
-}
-
-// Moves the equipment catalogue to the first record named exactly name; a
-// name without a record ends the action with the catalogue's error.
-inline void SeekEquipment(const std::string& name) {
-    SeekFirst(
-        g_rsEquipment, [&name](const MechEquipment& rs) { return rs.m_Item == name; },
-        "the component \"" + name + "\"");
 }
 
 // As SeekEquipment, but a name without a record leaves the catalogue where it

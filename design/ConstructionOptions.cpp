@@ -13,18 +13,11 @@
 
 #include "design/FillerEntries.h"
 #include "design/KestravDlg.h"
+#include "design/Messages.h"
+#include "design/Names.h"
 #include "design/ProgramValues.h"
 
 namespace {
-
-const char kAllocationError[] = "EQUIPMENT ALLOCATION ERROR";
-const char kNoRoom[] = "You do not have the critical spaces available";
-const char kMixedSinks[] =
-    "You cannot mix single and double heat sinks.  Check heat sink type selection";
-
-const char kEngine[] = "Engine";
-const char kHeatSink[] = "Heat Sink";
-const char kDoubleSink[] = "Double Sink";
 
 const int kFillerSlots = 14;
 const int kXLSlotsPerSideTorso = 3;
@@ -43,7 +36,7 @@ void ReverseMark(CButton& box) {
 // stays unchecked, nothing else changes and the form is not refreshed.
 void RefuseForWantOfSlots(CKestravDlg& dlg, CButton& box) {
     box.SetCheck(BST_UNCHECKED);
-    dlg.MessageBox(kNoRoom, kAllocationError, MB_OK);
+    dlg.MessageBox(kNoRoomText, kEquipmentAllocationError, MB_OK);
 }
 
 // What differs between the two options that fill fourteen slots.
@@ -89,9 +82,9 @@ void RederiveArmourPoints(CKestravDlg& dlg) {
     dlg.UpdateData(false);
 }
 
-const FillerOption kEndoSteel{&CKestravDlg::m_chkEndoSteel, "Endo Steel", RederiveInternals};
-const FillerOption kFerroFibrous{&CKestravDlg::m_chkFerroFibrous, "Ferro Fibrous",
-                                 RederiveArmourPoints};
+const FillerOption kEndoSteelOption{&CKestravDlg::m_chkEndoSteel, kEndoSteel, RederiveInternals};
+const FillerOption kFerroFibrousOption{&CKestravDlg::m_chkFerroFibrous, kFerroFibrous,
+                                       RederiveArmourPoints};
 
 // Replaces every entry of the engine heat-sink list that begins with from by
 // an entry to (the list is sorted, so each new entry takes its place).
@@ -104,11 +97,11 @@ void ConvertPool(CListBox& pool, const char* from, const char* to) {
 } // namespace
 
 void CKestravDlg::OnEndoSteel() {
-    SwitchFillerOption(*this, kEndoSteel);
+    SwitchFillerOption(*this, kEndoSteelOption);
 }
 
 void CKestravDlg::OnFerroFibrous() {
-    SwitchFillerOption(*this, kFerroFibrous);
+    SwitchFillerOption(*this, kFerroFibrousOption);
 }
 
 // XL Engine on needs three free slots in each side torso; off takes three
@@ -145,12 +138,12 @@ void CKestravDlg::OnDoubleHeatSinks() {
     const bool nowDouble = IsChecked(m_chkDoubleHeatSinks);
     if (g_nHeatSinks >= 1 && nowDouble) {
         m_chkDoubleHeatSinks.SetCheck(BST_UNCHECKED);
-        MessageBox(kMixedSinks, kAllocationError, MB_OK);
+        MessageBox(kMixingSinksText, kEquipmentAllocationError, MB_OK);
         return;
     }
     if (g_nDoubleSinks >= 1 && !nowDouble) {
         m_chkDoubleHeatSinks.SetCheck(BST_CHECKED);
-        MessageBox(kMixedSinks, kAllocationError, MB_OK);
+        MessageBox(kMixingSinksText, kEquipmentAllocationError, MB_OK);
         return;
     }
     if (nowDouble)

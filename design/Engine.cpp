@@ -3,24 +3,11 @@
 
 #include "catalog/Search.h"
 #include "design/Arithmetic.h"
+#include "design/FillerEntries.h"
 #include "design/KestravDlg.h"
 #include "design/Locations.h"
+#include "design/Names.h"
 #include "design/ProgramValues.h"
-
-namespace {
-
-const char kHeatSink[] = "Heat Sink";
-const char kDoubleSink[] = "Double Sink";
-
-// Removes the topmost entry beginning with name; false when there is none.
-bool RemoveFirst(CListBox& list, const char* name) {
-    const int found = list.SelectString(-1, name);
-    if (found == LB_ERR) return false;
-    list.DeleteString(found);
-    return true;
-}
-
-} // namespace
 
 void CKestravDlg::LookUpEngine() {
     const int rating = m_nEngineRating;
@@ -47,21 +34,21 @@ void CKestravDlg::LookUpEngine() {
             // too, they go right after the single ones.
             for (Location location : kSinkTakeBackOrder) {
                 CListBox& list = LocationList(location);
-                while (g_nSinksAllocated > 0 && RemoveFirst(list, kHeatSink)) {
+                while (g_nSinksAllocated > 0 && RemoveFirstEntry(list, kHeatSink)) {
                     --g_nSinksAllocated;
                     --g_nHeatSinks;
                 }
                 if (!RulesFor(location).takesBackDoubles) continue;
                 while (g_nSinksAllocated > 0 && list.FindString(-1, kDoubleSink) != LB_ERR) {
                     for (int slot = 0; slot < 3; ++slot)
-                        RemoveFirst(list, kDoubleSink);
+                        RemoveFirstEntry(list, kDoubleSink);
                     --g_nSinksAllocated;
                     --g_nDoubleSinks;
                 }
             }
         }
         for (; excess > 0; --excess)
-            RemoveFirst(m_listEngineHeatSinks, sinkType);
+            RemoveFirstEntry(m_listEngineHeatSinks, sinkType);
     }
     const int missing = g_nSinksToAllocate - (m_listEngineHeatSinks.GetCount() + g_nSinksAllocated);
     if (g_nSinksToAllocate > 0)

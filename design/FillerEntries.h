@@ -1,5 +1,6 @@
-// Taking filler entries (jump jets, Endo Steel, Ferro Fibrous) back out of the
-// critical lists.
+// Taking built-in entries back out of a list: filler entries (jump jets, Endo
+// Steel, Ferro Fibrous) out of the critical lists, heat sinks out of the
+// locations and the engine list, XL Engine's "Engine" entries.
 //
 // Fillers go in by the automatic placement order (AppendByPlacementOrder) and
 // come out by the filler removal order (kFillerRemovalOrder), which visits the

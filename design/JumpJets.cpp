@@ -6,13 +6,8 @@
 #include "design/FillerEntries.h"
 #include "design/JumpJetWeight.h"
 #include "design/KestravDlg.h"
+#include "design/Names.h"
 #include "design/ProgramValues.h"
-
-namespace {
-
-const char kJumpJet[] = "Jump Jet";
-
-} // namespace
 
 // One jet more, while there are fewer jets than the speed and TONNAGE
 // REMAINING holds at least its weight. Its entry goes to the first location,

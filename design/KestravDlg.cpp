@@ -3,6 +3,7 @@
 
 #include "design/KestravDlg.h"
 
+#include "design/Messages.h"
 #include "design/ProgramValues.h"
 #include "framework/WinApp.h"
 #include "res/Resources.h"
@@ -95,8 +96,7 @@ class CDesignUndoState : public CUndoState {
 void OpenCatalogue(CDaoRecordset& catalogue, bool mayBeEmpty) {
     catalogue.Open();
     if (!mayBeEmpty && catalogue.RecordCount() == 0)
-        throw CDaoException(kDaoNoCurrentRecord,
-                            catalogue.FileName() + ": No current record: the catalogue is empty.");
+        throw CDaoException(kDaoNoCurrentRecord, catalogue.FileName() + kEmptyCatalogueText);
 }
 
 } // namespace
@@ -236,13 +236,7 @@ void CKestravDlg::StartDesign() {
     m_strEngineName = g_rsEngines.m_EngineName;
     m_nInternalHead = 3;
     // The first Internal record, without a search by tonnage.
-    m_nInternalTorso = g_rsInternals.m_CT;
-    m_nInternalLegs = g_rsInternals.m_LRL;
-    m_nInternalArms = g_rsInternals.m_LRA;
-    m_nInternalSideTorso = g_rsInternals.m_LRT;
-    m_nTotalInternal =
-        m_nInternalTorso + 2 * (m_nInternalArms + m_nInternalLegs + m_nInternalSideTorso) + 3;
-    m_fInternalTonnage = g_rsInternals.m_Tonnage;
+    TakeInternalRecord();
 
     g_nHeatSinks = 0;
     g_nDoubleSinks = 0;
@@ -267,10 +261,7 @@ bool CKestravDlg::CataloguesOpen() const {
 bool CKestravDlg::PreDispatch(int, Notification code) {
     if (code == Notification::Command || CataloguesOpen()) return true;
     if (code == Notification::SetFocus) return false;
-    AfxMessageBox("The design cannot be changed, because the catalogues could not be read when "
-                  "Kestrav started:\n" +
-                      m_strCatalogueError,
-                  MB_ICONSTOP);
+    AfxMessageBox(kCataloguesUnreadText + m_strCatalogueError, MB_ICONSTOP);
     return false;
 }
 

@@ -125,6 +125,7 @@ class CKestravDlg : public CDialog, public CKestravDesignValues {
     // ---- Derivation routines (recalculation, engine) ----
     void RecalculateTonnage();
     void LookUpInternals();
+    void TakeInternalRecord();
     void UpdateArmourPoints();
     void LookUpEngine();
 

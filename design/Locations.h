@@ -13,6 +13,7 @@
 #pragma once
 
 #include "design/KestravDlg.h"
+#include "design/Names.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -66,14 +67,14 @@ struct Locations {
         using L = Location;
         using S = SlotShape;
         using D = CKestravDlg;
-        constexpr std::array<std::string_view, 4> kArmFixed{"Upper Arm Actuator",
-                                                            "Lower Arm Actuator", "Shoulder"};
-        constexpr std::array<std::string_view, 10> kArm{"Shoulder", "Upper Arm Actuator",
-                                                        "Lower Arm Actuator", "Hand Actuator"};
-        constexpr std::array<std::string_view, 4> kLegFixed{
-            "Upper Leg Actuator", "Lower Leg Actuator", "Foot Actuator", "Hip"};
-        constexpr std::array<std::string_view, 10> kLeg{"Hip", "Upper Leg Actuator",
-                                                        "Lower Leg Actuator", "Foot Actuator"};
+        constexpr std::array<std::string_view, 4> kArmFixed{kUpperArmActuator, kLowerArmActuator,
+                                                            kShoulder};
+        constexpr std::array<std::string_view, 10> kArm{kShoulder, kUpperArmActuator,
+                                                        kLowerArmActuator, kHandActuator};
+        constexpr std::array<std::string_view, 4> kLegFixed{kUpperLegActuator, kLowerLegActuator,
+                                                            kFootActuator, kHip};
+        constexpr std::array<std::string_view, 10> kLeg{kHip, kUpperLegActuator, kLowerLegActuator,
+                                                        kFootActuator};
         // clang-format off
         return std::array<LocationRules, 8>{{
             // location, list, id, capacity, shape, spill, arm, placing checks,
@@ -81,15 +82,15 @@ struct Locations {
             // placement, filler removal, move search, sink take-back, doubles, spill path
             {L::Head, &D::m_listHead, IDC_LIST_HEAD, 6, S::OneSlot, std::nullopt, false,
              {EngineSink, Focus, Tonnage, Fit, Done},
-             {"Life Support", "Cockpit", "Sensors"},
-             {"Life Support", "Sensors", "Cockpit", "Sensors", "Life Support"},
+             {kLifeSupport, kCockpit, kSensors},
+             {kLifeSupport, kSensors, kCockpit, kSensors, kLifeSupport},
              8, 8, 8, 7, false, 0},
             {L::CentreTorso, &D::m_listCentreTorso, IDC_LIST_CENTRETORSO, 12, S::Closed,
              std::nullopt, false,
              {EngineSink, Focus, Tonnage, Fit, Done},
-             {"Gyro", "Engine"},
-             {"Engine", "Engine", "Engine", "Gyro", "Gyro", "Gyro", "Gyro", "Engine", "Engine",
-              "Engine"},
+             {kGyro, kEngine},
+             {kEngine, kEngine, kEngine, kGyro, kGyro, kGyro, kGyro, kEngine, kEngine,
+              kEngine},
              7, 7, 7, 8, false, 3},
             {L::LeftArm, &D::m_listLeftArm, IDC_LIST_LEFTARM, 12, S::Spilling, L::LeftTorso, true,
              {Focus, Hand, Fit, EngineSink, Tonnage},
@@ -98,7 +99,7 @@ struct Locations {
             {L::RightTorso, &D::m_listRightTorso, IDC_LIST_RIGHTTORSO, 12, S::Spilling,
              L::CentreTorso, false,
              {EngineSink, Focus, Fit, Tonnage, Done},
-             {"Engine"}, {},
+             {kEngine}, {},
              2, 2, 2, 4, true, 4},
             {L::LeftLeg, &D::m_listLeftLeg, IDC_LIST_LEFTLEG, 6, S::Closed, std::nullopt, false,
              {EngineSink, Focus, Tonnage, Fit, Done},
@@ -112,7 +113,7 @@ struct Locations {
             {L::LeftTorso, &D::m_listLeftTorso, IDC_LIST_LEFTTORSO, 12, S::Spilling,
              L::CentreTorso, false,
              {EngineSink, Focus, Fit, Tonnage, Done},
-             {"Engine"}, {},
+             {kEngine}, {},
              1, 1, 1, 3, true, 2},
             {L::RightArm, &D::m_listRightArm, IDC_LIST_RIGHTARM, 12, S::Spilling, L::RightTorso,
              true,
@@ -163,4 +164,9 @@ inline Location LocationOfList(int listId) {
 inline bool IsFixedEntry(const LocationRules& rules, const std::string& name) {
     return std::any_of(rules.fixed.begin(), rules.fixed.end(),
                        [&name](std::string_view fixed) { return !fixed.empty() && fixed == name; });
+}
+
+// An entry that a move leaves where it is: the fixed entries, and an arm's hand.
+inline bool StaysOnMove(const LocationRules& rules, const std::string& name) {
+    return IsFixedEntry(rules, name) || (rules.isArm && name == kHandActuator);
 }

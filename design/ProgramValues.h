@@ -44,3 +44,12 @@ struct ProgramValues {
 };
 ProgramValues SaveProgramValues();
 void RestoreProgramValues(const ProgramValues& values);
+
+// Moves the equipment catalogue to the first record named exactly name; a
+// name without a record ends the action with the catalogue's error.
+void SeekEquipment(const std::string& name);
+
+// A completed placement or removal, or the Equipment Details box, leaves the
+// record's tonnage and slots at 0 in memory (the catalogue itself is never
+// written).
+void ClearPendingValues();

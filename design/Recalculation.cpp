@@ -32,6 +32,15 @@ void CKestravDlg::LookUpInternals() {
             return static_cast<double>(rs.m_Tonnage) * 10.0 == static_cast<double>(tonnage);
         },
         "a " + std::to_string(tonnage) + "-ton mech");
+    TakeInternalRecord();
+    if (m_chkEndoSteel.GetCheck() == BST_CHECKED)
+        m_fInternalTonnage = HalveByHalfTonRule(m_fInternalTonnage);
+}
+
+// The structure of the Internal record the catalogue stands on, and the
+// total internal: C/TORSO, twice each pair of arms, legs and side torsos, and
+// the head's 3.
+void CKestravDlg::TakeInternalRecord() {
     m_fInternalTonnage = g_rsInternals.m_Tonnage;
     m_nInternalTorso = g_rsInternals.m_CT;
     m_nInternalLegs = g_rsInternals.m_LRL;
@@ -39,8 +48,6 @@ void CKestravDlg::LookUpInternals() {
     m_nInternalSideTorso = g_rsInternals.m_LRT;
     m_nTotalInternal =
         m_nInternalTorso + 2 * (m_nInternalArms + m_nInternalLegs + m_nInternalSideTorso) + 3;
-    if (m_chkEndoSteel.GetCheck() == BST_CHECKED)
-        m_fInternalTonnage = HalveByHalfTonRule(m_fInternalTonnage);
 }
 
 // EXTERNAL ARMOUR FACTOR and POINTS REMAINING: 16 points per ton, or 17.92
