@@ -2,6 +2,7 @@
 // location table, design/Locations.h), and the move lock over the 38 design
 // controls.
 
+#include "design/ConstructionOptions.h"
 #include "design/KestravDlg.h"
 #include "design/Locations.h"
 #include "design/ProgramValues.h"
@@ -24,11 +25,17 @@ const int kDesignControls[] = {
     IDC_UP_LL,            IDC_DOWN_LL,       IDC_UP_RL,          IDC_DOWN_RL,
     IDC_JUMPJETS_UP,      IDC_JUMPJETS_DOWN, IDC_SPEED_DOWN,     IDC_SPEED_UP,
     IDC_TONNAGE_DOWN,     IDC_TONNAGE_UP,    IDC_ENGINE_HEATSINKS, IDC_ADD_COMPONENT,
-    IDC_WEAPONS,          IDC_BALANCE_ARMOUR, IDC_DOUBLE_HEATSINKS, IDC_ENDO_STEEL,
-    IDC_FERRO_FIBROUS,    IDC_XL_ENGINE,
+    IDC_WEAPONS,          IDC_BALANCE_ARMOUR,
 };
 // clang-format on
-static_assert(std::size(kDesignControls) == 38);
+static_assert(std::size(kDesignControls) == 34); // and the option boxes
+
+void SetDesignControlsEnabled(CKestravDlg& dlg, bool enable) {
+    for (int id : kDesignControls)
+        dlg.GetDlgItem(id).EnableWindow(enable);
+    for (const ConstructionOption& option : ConstructionOptions::kTable)
+        dlg.GetDlgItem(option.controlId).EnableWindow(enable);
+}
 
 } // namespace
 
@@ -74,11 +81,9 @@ void CKestravDlg::InitCriticalLists() {
 }
 
 void CKestravDlg::DisableDesignControls() {
-    for (int id : kDesignControls)
-        GetDlgItem(id).EnableWindow(false);
+    SetDesignControlsEnabled(*this, false);
 }
 
 void CKestravDlg::EnableDesignControls() {
-    for (int id : kDesignControls)
-        GetDlgItem(id).EnableWindow(true);
+    SetDesignControlsEnabled(*this, true);
 }

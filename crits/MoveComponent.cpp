@@ -8,6 +8,7 @@
 // name the catalogue does not know) changes nothing, a waiting move included.
 
 #include "crits/SlotOperations.h"
+#include "design/ConstructionOptions.h"
 #include "design/KestravDlg.h"
 #include "design/Locations.h"
 #include "design/Messages.h"

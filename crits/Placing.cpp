@@ -14,6 +14,7 @@
 // for a new request.
 
 #include "crits/SlotOperations.h"
+#include "design/ConstructionOptions.h"
 #include "design/KestravDlg.h"
 #include "design/Locations.h"
 #include "design/Messages.h"

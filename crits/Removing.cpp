@@ -11,6 +11,7 @@
 
 #include "crits/SlotOperations.h"
 #include "crits/WholeAutocannon.h"
+#include "design/ConstructionOptions.h"
 #include "design/KestravDlg.h"
 #include "design/Locations.h"
 #include "design/Messages.h"
@@ -51,7 +52,7 @@ void RemoveComponent(CKestravDlg& sheet, Location where) {
         return;
     }
     // Entries of the option and jump-jet rules are taken out by those rules only.
-    if (name == kEndoSteel || name == kFerroFibrous) {
+    if (IsOptionFiller(name)) {
         sheet.MessageBox(kUncheckBoxText, kEquipmentError);
         return;
     }

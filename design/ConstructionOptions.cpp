@@ -11,11 +11,15 @@
 // Switching one of the first three on is refused, with a message and nothing
 // changed, when its slots are not free; switching it off is never refused.
 
+#include "design/ConstructionOptions.h"
 #include "design/FillerEntries.h"
 #include "design/KestravDlg.h"
 #include "design/Messages.h"
 #include "design/Names.h"
 #include "design/ProgramValues.h"
+
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -39,19 +43,13 @@ void RefuseForWantOfSlots(CKestravDlg& dlg, CButton& box) {
     dlg.MessageBox(kNoRoomText, kEquipmentAllocationError, MB_OK);
 }
 
-// What differs between the two options that fill fourteen slots.
-struct FillerOption {
-    CButton CKestravDlg::*box;
-    const char* entry;
-    void (*rederive)(CKestravDlg&); // the values the option changes, then the refresh
-};
-
 // Switches a fourteen-slot option: on, if fourteen slots are free, puts its
 // entries in by the automatic placement order; off takes every one of them
 // out again, one per list in each of fourteen rounds (no list holds more
 // than fourteen of them).
-void SwitchFillerOption(CKestravDlg& dlg, const FillerOption& option) {
+void SwitchFillerOption(CKestravDlg& dlg, const ConstructionOption& option) {
     CButton& box = dlg.*option.box;
+    const char* entry = option.filler;
     if (dlg.FreeSlots() < kFillerSlots && !IsChecked(box)) {
         RefuseForWantOfSlots(dlg, box);
         return;
@@ -59,32 +57,14 @@ void SwitchFillerOption(CKestravDlg& dlg, const FillerOption& option) {
     ReverseMark(box);
     if (IsChecked(box)) {
         for (int i = 0; i < kFillerSlots; ++i)
-            dlg.AppendByPlacementOrder(option.entry);
+            dlg.AppendByPlacementOrder(entry);
     } else {
         for (int round = 0; round < kFillerSlots; ++round)
             for (Location location : kFillerRemovalOrder)
-                RemoveFirstEntry(dlg.LocationList(location), option.entry);
+                RemoveFirstEntry(dlg.LocationList(location), entry);
     }
     option.rederive(dlg);
 }
-
-// Endo Steel: the structure's weight, halved while the box is checked.
-void RederiveInternals(CKestravDlg& dlg) {
-    dlg.LookUpInternals();
-    dlg.RecalculateTonnage();
-    dlg.UpdateData(false);
-}
-
-// Ferro Fibrous: the armour factor at the rate of the box; the points already
-// allocated stay where they are.
-void RederiveArmourPoints(CKestravDlg& dlg) {
-    dlg.UpdateArmourPoints();
-    dlg.UpdateData(false);
-}
-
-const FillerOption kEndoSteelOption{&CKestravDlg::m_chkEndoSteel, kEndoSteel, RederiveInternals};
-const FillerOption kFerroFibrousOption{&CKestravDlg::m_chkFerroFibrous, kFerroFibrous,
-                                       RederiveArmourPoints};
 
 // Replaces every entry of the engine heat-sink list that begins with from by
 // an entry to (the list is sorted, so each new entry takes its place).
@@ -94,14 +74,32 @@ void ConvertPool(CListBox& pool, const char* from, const char* to) {
         if (RemoveFirstEntry(pool, from)) pool.AddString(to);
 }
 
+// The row of the option whose box has that control id.
+const ConstructionOption& Option(int controlId) {
+    for (const ConstructionOption& option : ConstructionOptions::kTable)
+        if (option.controlId == controlId) return option;
+    throw std::logic_error("no option has box " + std::to_string(controlId));
+}
+
 } // namespace
 
+void RederiveInternals(CKestravDlg& dlg) {
+    dlg.LookUpInternals();
+    dlg.RecalculateTonnage();
+    dlg.UpdateData(false);
+}
+
+void RederiveArmourPoints(CKestravDlg& dlg) {
+    dlg.UpdateArmourPoints();
+    dlg.UpdateData(false);
+}
+
 void CKestravDlg::OnEndoSteel() {
-    SwitchFillerOption(*this, kEndoSteelOption);
+    SwitchFillerOption(*this, Option(IDC_ENDO_STEEL));
 }
 
 void CKestravDlg::OnFerroFibrous() {
-    SwitchFillerOption(*this, kFerroFibrousOption);
+    SwitchFillerOption(*this, Option(IDC_FERRO_FIBROUS));
 }
 
 // XL Engine on needs three free slots in each side torso; off takes three

@@ -3,11 +3,16 @@
 
 #include "design/KestravDlg.h"
 
+#include "design/ConstructionOptions.h"
+
 #include "design/Messages.h"
 #include "design/ProgramValues.h"
 #include "framework/WinApp.h"
 #include "res/Resources.h"
 #include "res/resource.h"
+
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -45,10 +50,6 @@ const MessageMapEntry kEntries[] = {
     ON_BN_CLICKED(IDC_BALANCE_ARMOUR, &D::OnBalanceArmour),
     ON_BN_CLICKED(IDC_JUMPJETS_UP, &D::OnJumpJetsIncrease),
     ON_BN_CLICKED(IDC_JUMPJETS_DOWN, &D::OnJumpJetsDecrease),
-    ON_BN_CLICKED(IDC_XL_ENGINE, &D::OnXLEngine),
-    ON_BN_CLICKED(IDC_FERRO_FIBROUS, &D::OnFerroFibrous),
-    ON_BN_CLICKED(IDC_ENDO_STEEL, &D::OnEndoSteel),
-    ON_BN_CLICKED(IDC_DOUBLE_HEATSINKS, &D::OnDoubleHeatSinks),
     ON_LBN_DBLCLK(IDC_WEAPONS, &D::OnDblclkWeapons),
     ON_BN_CLICKED(IDC_ADD_COMPONENT, &D::OnAddComponent),
     ON_LBN_SETFOCUS(IDC_LIST_HEAD, &D::OnSetfocusHead),
@@ -106,8 +107,15 @@ CKestravDlg::CKestravDlg(CDialog* parent)
 
 CKestravDlg::~CKestravDlg() = default;
 
+// The table above, and a click handler for each construction option.
 const MessageMap* CKestravDlg::GetMessageMap() const {
-    static const MessageMap map{CDialog::GetMessageMap(), kEntries};
+    static const std::vector<MessageMapEntry> entries = [] {
+        std::vector<MessageMapEntry> all(std::begin(kEntries), std::end(kEntries));
+        for (const ConstructionOption& option : ConstructionOptions::kTable)
+            all.push_back(ON_BN_CLICKED(option.controlId, option.handler));
+        return all;
+    }();
+    static const MessageMap map{CDialog::GetMessageMap(), entries};
     return &map;
 }
 
@@ -146,10 +154,8 @@ void CKestravDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_ARMOUR_UP, m_btnArmourUp);
     DDX_Control(pDX, IDC_ARMOUR_DOWN, m_btnArmourDown);
     DDX_Control(pDX, IDC_ENGINE_HEATSINKS, m_listEngineHeatSinks);
-    DDX_Control(pDX, IDC_XL_ENGINE, m_chkXLEngine);
-    DDX_Control(pDX, IDC_FERRO_FIBROUS, m_chkFerroFibrous);
-    DDX_Control(pDX, IDC_ENDO_STEEL, m_chkEndoSteel);
-    DDX_Control(pDX, IDC_DOUBLE_HEATSINKS, m_chkDoubleHeatSinks);
+    for (const ConstructionOption& option : ConstructionOptions::kTable)
+        DDX_Control(pDX, option.controlId, this->*option.box);
     DDX_Control(pDX, IDC_BALANCE_ARMOUR, m_btnBalanceArmour);
     DDX_Control(pDX, IDC_LIST_RIGHTTORSO, m_listRightTorso);
     DDX_Control(pDX, IDC_LIST_CENTRETORSO, m_listCentreTorso);

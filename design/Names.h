@@ -32,11 +32,6 @@ inline constexpr char kDoubleSink[] = "Double Sink";
 inline constexpr char kHandActuator[] = "Hand Actuator"; // one per arm, back after the lower arm
 inline constexpr char kAutocannon20[] = "AC /20";        // the one component that may spill
 
-// Entries put in by the jump-jet and option rules.
-inline bool IsFillerEntry(const std::string& name) {
-    return name == kJumpJet || name == kEndoSteel || name == kFerroFibrous;
-}
-
 // The slots one heat sink of that name takes: three for a double sink.
 inline int HeatSinkSlots(const std::string& name) {
     return name == kDoubleSink ? 3 : 1;
