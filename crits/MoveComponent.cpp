@@ -86,15 +86,20 @@ void CKestravDlg::OnMoveComponent() {
     if (filler) {
         // A filler moves one slot at a time, without the catalogue and without tonnage.
         list.DeleteString(list.GetCurSel());
-        m_moveOrigin = MoveOrigin{name, 0, 1, {{list.GetDlgCtrlID(), 1}}};
+        m_moveOrigin = MoveOrigin{.name = name,
+                                  .tonnage = 0,
+                                  .criticals = 1,
+                                  .parts = {{.listId = list.GetDlgCtrlID(), .entries = 1}}};
     } else {
         const int n = static_cast<int>(g_rsEquipment.m_Criticals);
         std::vector<MoveOrigin::Part> parts;
         if (n >= 1) parts = TakeComponentOut(*this, *source, name, n);
         if (!parts.empty()) CountHeatSinks(name, -1);
         g_fEquipmentTonnage -= g_rsEquipment.m_Tonnage;
-        m_moveOrigin =
-            MoveOrigin{name, g_rsEquipment.m_Tonnage, g_rsEquipment.m_Criticals, std::move(parts)};
+        m_moveOrigin = MoveOrigin{.name = name,
+                                  .tonnage = g_rsEquipment.m_Tonnage,
+                                  .criticals = g_rsEquipment.m_Criticals,
+                                  .parts = std::move(parts)};
     }
     RecalculateTonnage();
     UpdateData(false);

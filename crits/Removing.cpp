@@ -87,7 +87,7 @@ std::vector<MoveOrigin::Part> TakeComponentOut(CKestravDlg& sheet, Location loca
     auto take = [&](Location from, int entries) {
         CListBox& list = sheet.LocationList(from);
         const int deleted = DeleteNamed(list, name, entries);
-        if (deleted > 0) parts.push_back({list.GetDlgCtrlID(), deleted});
+        if (deleted > 0) parts.push_back({.listId = list.GetDlgCtrlID(), .entries = deleted});
     };
     const std::optional<int> at = SpillPathIndex(location);
     if (name != kAutocannon20 || !at) {

@@ -7,9 +7,9 @@
 // list, lowered when one leaves it.
 #pragma once
 
-#include "crits/MoveOrigin.h"
 #include "design/KestravDlg.h"
 #include "design/Locations.h"
+#include "design/MoveOrigin.h"
 #include "design/Names.h"
 #include "design/ProgramValues.h"
 

@@ -291,19 +291,3 @@ void CKestravDlg::RestoreUndoState(const CUndoState& saved) {
     g_rsEngines.RestorePosition(state.engines);
     g_rsInternals.RestorePosition(state.internals);
 }
-
-ProgramValues SaveProgramValues() {
-    return ProgramValues{g_strPendingComponent, g_nSinksToAllocate, g_nSinksAllocated,
-                         g_nHeatSinks,          g_nDoubleSinks,     g_fJumpJetTonnage,
-                         g_fEquipmentTonnage};
-}
-
-void RestoreProgramValues(const ProgramValues& values) {
-    g_strPendingComponent = values.pendingComponent;
-    g_nSinksToAllocate = values.sinksToAllocate;
-    g_nSinksAllocated = values.sinksAllocated;
-    g_nHeatSinks = values.heatSinks;
-    g_nDoubleSinks = values.doubleSinks;
-    g_fJumpJetTonnage = values.jumpJetTonnage;
-    g_fEquipmentTonnage = values.equipmentTonnage;
-}

@@ -11,7 +11,7 @@
 // options), crits/ (critical locations) and app/ (the window shell).
 #pragma once
 
-#include "crits/MoveOrigin.h"
+#include "design/MoveOrigin.h"
 #include "framework/Dialog.h"
 
 #include <string>

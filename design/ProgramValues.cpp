@@ -1,9 +1,47 @@
-// The operations on the program-wide values that several parts of the
+// The program-wide values: their definitions, their saving and restoring for
+// the undo of a failed action, and the operations several parts of the
 // program share.
+//
+// The record sets and the pending component are constructed in this order
+// (one translation unit); nothing in their construction or destruction uses
+// the application object, which app/ProgramObjects.cpp defines. The counters
+// and weights start at zero.
 
 #include "design/ProgramValues.h"
 
 #include "catalog/Search.h"
+
+MechEquipment g_rsEquipment;
+CMechEngines g_rsEngines;
+CMechInternals g_rsInternals;
+std::string g_strPendingComponent;
+
+int g_nSinksToAllocate = 0;
+int g_nSinksAllocated = 0;
+int g_nHeatSinks = 0;
+int g_nDoubleSinks = 0;
+float g_fJumpJetTonnage = 0;
+float g_fEquipmentTonnage = 0;
+
+ProgramValues SaveProgramValues() {
+    return ProgramValues{.pendingComponent = g_strPendingComponent,
+                         .sinksToAllocate = g_nSinksToAllocate,
+                         .sinksAllocated = g_nSinksAllocated,
+                         .heatSinks = g_nHeatSinks,
+                         .doubleSinks = g_nDoubleSinks,
+                         .jumpJetTonnage = g_fJumpJetTonnage,
+                         .equipmentTonnage = g_fEquipmentTonnage};
+}
+
+void RestoreProgramValues(const ProgramValues& values) {
+    g_strPendingComponent = values.pendingComponent;
+    g_nSinksToAllocate = values.sinksToAllocate;
+    g_nSinksAllocated = values.sinksAllocated;
+    g_nHeatSinks = values.heatSinks;
+    g_nDoubleSinks = values.doubleSinks;
+    g_fJumpJetTonnage = values.jumpJetTonnage;
+    g_fEquipmentTonnage = values.equipmentTonnage;
+}
 
 void SeekEquipment(const std::string& name) {
     SeekFirst(

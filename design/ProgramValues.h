@@ -1,7 +1,7 @@
 // The program-wide values beside the design sheet.
 //
-// They live for the whole run (defined with the application object, in the
-// order they are constructed) and are shared by every handler:
+// They live for the whole run (defined, saved and restored in
+// ProgramValues.cpp) and are shared by every handler:
 // - the three catalogue record sets; g_rsEquipment's current record is the
 //   data of the component waiting to be placed;
 // - g_strPendingComponent, the name of that component (empty: none);
