@@ -8,6 +8,7 @@
 #pragma once
 
 #include "design/KestravDlg.h"
+#include "design/ListEntries.h"
 #include "design/Locations.h"
 #include "design/MoveOrigin.h"
 #include "design/Names.h"
@@ -15,29 +16,6 @@
 
 #include <string>
 #include <vector>
-
-// Entries of the list whose text is exactly name.
-inline int CountNamed(const CListBox& list, const std::string& name) {
-    int count = 0;
-    for (int i = 0; i < list.GetCount(); ++i)
-        count += list.GetText(i) == name;
-    return count;
-}
-
-// Deletes up to count entries whose text is exactly name, topmost first;
-// returns how many went.
-inline int DeleteNamed(CListBox& list, const std::string& name, int count) {
-    int deleted = 0;
-    for (int i = 0; i < list.GetCount() && deleted < count;) {
-        if (list.GetText(i) == name) {
-            list.DeleteString(i);
-            ++deleted;
-        } else {
-            ++i;
-        }
-    }
-    return deleted;
-}
 
 // Keeps the heat-sink counters in step with the sinks in the locations: one
 // more (or fewer, with a negative step) sink of that name.

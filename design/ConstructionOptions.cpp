@@ -12,8 +12,9 @@
 // changed, when its slots are not free; switching it off is never refused.
 
 #include "design/ConstructionOptions.h"
-#include "design/FillerEntries.h"
 #include "design/KestravDlg.h"
+#include "design/ListEntries.h"
+#include "design/Locations.h"
 #include "design/Messages.h"
 #include "design/Names.h"
 #include "design/ProgramValues.h"

@@ -3,8 +3,8 @@
 
 #include "catalog/Search.h"
 #include "design/Arithmetic.h"
-#include "design/FillerEntries.h"
 #include "design/KestravDlg.h"
+#include "design/ListEntries.h"
 #include "design/Locations.h"
 #include "design/Names.h"
 #include "design/ProgramValues.h"

@@ -3,9 +3,10 @@
 // "Jump Jet" entry; any such entry stands for any jet. There are never more
 // jets than the speed. Refusals are silent.
 
-#include "design/FillerEntries.h"
 #include "design/JumpJetWeight.h"
 #include "design/KestravDlg.h"
+#include "design/ListEntries.h"
+#include "design/Locations.h"
 #include "design/Names.h"
 #include "design/ProgramValues.h"
 
