@@ -29,8 +29,8 @@ void CKestravDlg::OnAddComponent() {
         g_strPendingComponent.clear();
         return;
     }
-    if (name == kHandActuator && m_listLeftArm.FindString(-1, kHandActuator) != LB_ERR &&
-        m_listRightArm.FindString(-1, kHandActuator) != LB_ERR) {
+    if (name == kHandActuator && FindEntry(m_listLeftArm, kHandActuator) != LB_ERR &&
+        FindEntry(m_listRightArm, kHandActuator) != LB_ERR) {
         MessageBox(kTwoHandsText, kEquipmentAllocationError);
         g_strPendingComponent.clear();
     }

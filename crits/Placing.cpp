@@ -59,8 +59,7 @@ void PlaceEngineSink(CKestravDlg& sheet, Location where, const std::string& name
         list.AddString(name);
     CountHeatSinks(name, +1);
     CListBox& pool = sheet.m_listEngineHeatSinks;
-    pool.SelectString(-1, name);
-    pool.DeleteString(pool.GetCurSel());
+    RemoveFirstEntry(pool, name);
     ClearPendingValues();
     g_strPendingComponent.clear();
     ++g_nSinksAllocated;
@@ -172,7 +171,7 @@ void PlaceComponent(CKestravDlg& sheet, Location where) {
             sheet.SetFocus();
             break;
         case PlacingStep::Hand:
-            if (name == kHandActuator && list.FindString(-1, kHandActuator) != LB_ERR) {
+            if (name == kHandActuator && FindEntry(list, kHandActuator) != LB_ERR) {
                 Refuse(sheet, kOneHandPerArmText, kEquipmentAllocationError);
                 return;
             }

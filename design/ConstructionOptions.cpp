@@ -67,7 +67,7 @@ void SwitchFillerOption(CKestravDlg& dlg, const ConstructionOption& option) {
     option.rederive(dlg);
 }
 
-// Replaces every entry of the engine heat-sink list that begins with from by
+// Replaces every entry of the engine heat-sink list named from by
 // an entry to (the list is sorted, so each new entry takes its place).
 void ConvertPool(CListBox& pool, const char* from, const char* to) {
     const int count = pool.GetCount();

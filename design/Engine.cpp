@@ -39,7 +39,7 @@ void CKestravDlg::LookUpEngine() {
                     --g_nHeatSinks;
                 }
                 if (!RulesFor(location).takesBackDoubles) continue;
-                while (g_nSinksAllocated > 0 && list.FindString(-1, kDoubleSink) != LB_ERR) {
+                while (g_nSinksAllocated > 0 && FindEntry(list, kDoubleSink) != LB_ERR) {
                     for (int slot = 0; slot < 3; ++slot)
                         RemoveFirstEntry(list, kDoubleSink);
                     --g_nSinksAllocated;

@@ -16,11 +16,21 @@
 
 #include <string>
 
-// Removes the topmost entry of list that begins with name (ignoring case);
-// false, and nothing removed, when there is none.
-inline bool RemoveFirstEntry(CListBox& list, const char* name) {
-    const int found = list.SelectString(-1, name);
+// The topmost entry whose text is the whole name, exactly; LB_ERR when none
+// is. A catalogue item whose name merely begins with a built-in entry's
+// ("Jump Jet Pack", "Heat Sink Array") is never taken for it.
+inline int FindEntry(const CListBox& list, const std::string& name) {
+    for (int i = 0; i < list.GetCount(); ++i)
+        if (list.GetText(i) == name) return i;
+    return LB_ERR;
+}
+
+// Selects and removes the topmost entry named exactly name; false, and
+// nothing removed or selected, when there is none.
+inline bool RemoveFirstEntry(CListBox& list, const std::string& name) {
+    const int found = FindEntry(list, name);
     if (found == LB_ERR) return false;
+    list.SetCurSel(found);
     list.DeleteString(found);
     return true;
 }
