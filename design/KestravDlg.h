@@ -144,6 +144,25 @@ class CKestravDlg : public CDialog, public CKestravDesignValues {
     // True when every catalogue was read at start-up.
     bool CataloguesOpen() const;
 
+    void OnSysCommand(unsigned id) override;
+    void OnPaint() override;
+    void OnDestroy() override;
+    HICON OnQueryDragIcon() override;
+
+    // The whole design, saved before every action and restored if it fails.
+    std::unique_ptr<CUndoState> SaveUndoState() const override;
+    void RestoreUndoState(const CUndoState& state) override;
+
+  protected:
+    bool PreDispatch(int id, Notification code) override;
+
+  private:
+    // The tables of locations and construction options name the lists,
+    // boxes and handlers.
+    friend struct ConstructionOptions;
+    friend struct Locations;
+
+    // Handlers: reached through the message map only.
     // ---- Handlers: tonnage, speed and engine ----
     void OnTonnageIncrease();
     void OnTonnageDecrease();
@@ -208,19 +227,7 @@ class CKestravDlg : public CDialog, public CKestravDesignValues {
     void OnMenuPlaceholder();
     void OnExit();
     void OnAppAbout();
-    void OnSysCommand(unsigned id) override;
-    void OnPaint() override;
-    void OnDestroy() override;
-    HICON OnQueryDragIcon() override;
 
-    // The whole design, saved before every action and restored if it fails.
-    std::unique_ptr<CUndoState> SaveUndoState() const override;
-    void RestoreUndoState(const CUndoState& state) override;
-
-  protected:
-    bool PreDispatch(int id, Notification code) override;
-
-  private:
     // Start-up after the window set-up: catalogues, first values, lists, engine.
     void StartDesign();
 
