@@ -2,7 +2,7 @@
 //
 // CWinApp is the program's one application object: its name (the caption of the
 // framework's own message boxes), its main window and the platform (a toolkit
-// backend, or the headless one used by tests) that shows windows and boxes.
+// backend, or a headless one in tests) that shows windows and boxes.
 // AfxWinMain runs InitInstance once and ends the program.
 #pragma once
 
@@ -10,7 +10,6 @@
 #include "framework/MessageMap.h"
 
 #include <string>
-#include <vector>
 
 // What the framework needs from a window system.
 class CPlatform {
@@ -31,31 +30,6 @@ class CPlatform {
     virtual void GetClientSize(const CDialog& /*dialog*/, int& cx, int& cy) const { cx = cy = 0; }
     virtual void GetIconSize(int& cx, int& cy) const { cx = cy = 32; }
     virtual void DrawIcon(CDialog& /*dialog*/, int /*x*/, int /*y*/, HICON /*icon*/) {}
-};
-
-// A platform without a display: message boxes and dialogs are recorded and
-// answered with OK at once. Unit tests and the action driver use it.
-class CHeadlessPlatform : public CPlatform {
-  public:
-    struct Box {
-        std::string caption;
-        std::string text;
-        unsigned type;
-    };
-    struct ShownDialog {
-        std::string caption;
-        std::vector<std::pair<int, std::string>> edits; // id and text of each edit box
-    };
-
-    int ShowMessageBox(CDialog* owner, const std::string& text, const std::string& caption,
-                       unsigned type) override;
-    int RunModal(CDialog& dialog) override;
-    bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data) override;
-
-    std::vector<Box> boxes;
-    std::vector<ShownDialog> dialogs;
-    std::vector<std::string> helpRequests;
-    bool helpWorks = true;
 };
 
 class CWinApp : public CCmdTarget {

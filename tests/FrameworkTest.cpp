@@ -2,6 +2,7 @@
 // dispatcher's undo and error report, focus notifications, the minimised icon.
 
 #include "framework/WinApp.h"
+#include "testing/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
 

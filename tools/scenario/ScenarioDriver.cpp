@@ -3,11 +3,12 @@
 
 #include "tools/scenario/ScenarioDriver.h"
 
-#include "app/KestravApp.h"
 #include "catalog/CatalogFolder.h"
-#include "dao/SqlScript.h"
-#include "framework/qt/ListClickPoint.h"
+#include "framework/WinApp.h"
 #include "framework/qt/QtPlatform.h"
+#include "testing/ListClickPoint.h"
+#include "testing/ProgramHost.h"
+#include "tools/SqlScript.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -524,8 +525,7 @@ void QuietOffscreenMessages(QtMsgType type, const QMessageLogContext& context,
 
 } // namespace
 
-ScenarioResult RunScenario(const Scenario& scenario, const std::string& programPath, int& argc,
-                           char** argv) {
+ScenarioResult RunScenario(const Scenario& scenario, const std::string& programPath, char* argv0) {
     CatalogCopy catalog;
     if (!scenario.commands.empty() && scenario.commands.front().verb == Verb::Catalog) {
         const Command& line = scenario.commands.front();
@@ -535,12 +535,11 @@ ScenarioResult RunScenario(const Scenario& scenario, const std::string& programP
     }
     catalog.Remember();
     g_defaultMessages = qInstallMessageHandler(QuietOffscreenMessages);
-    QApplication application(argc, argv);
-    QApplication::setWindowIcon(ApplicationIcon());
+    ProgramHost host(argv0);
     ScenarioPlatform platform(scenario);
     // The program's own application object (app/ProgramObjects.cpp) runs it.
-    if (AfxGetApp() != &theApp) return ScenarioResult{false, 1, "no application object"};
-    AfxWinMain(platform, programPath);
+    if (host.Run(platform, programPath) != 0)
+        return ScenarioResult{false, 1, "no application object"};
     if (!platform.started && platform.result.passed)
         return ScenarioResult{false, 1, "the main window never opened"};
     const std::string changed = catalog.Changed();
