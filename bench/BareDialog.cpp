@@ -9,7 +9,7 @@
 // It prints "painted <CLOCK_MONOTONIC in ns>" when the first paint ended.
 
 #include "bench/MonotonicClock.h"
-#include "res/Resources.h"
+#include "res/Templates.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 
 #include "design/ProgramValues.h"
 #include "framework/WinApp.h"
-#include "res/Resources.h"
+#include "res/Templates.h"
 #include "res/resource.h"
 
 namespace {

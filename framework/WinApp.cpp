@@ -81,6 +81,7 @@ int AfxWinMain(CPlatform& platform, const std::string& executablePath) {
     app->m_pPlatform = &platform;
     const std::filesystem::path exe(executablePath);
     if (app->m_pszAppName.empty()) app->m_pszAppName = exe.stem().string();
+    app->m_pszProgramPath = executablePath;
     app->m_pszHelpFilePath = std::filesystem::path(exe).replace_extension(".HLP").string();
     app->InitInstance();
     app->m_pMainWnd = nullptr;

@@ -41,13 +41,13 @@ class CWinApp : public CCmdTarget {
     virtual bool InitInstance();
     const MessageMap* GetMessageMap() const override;
 
-    HICON LoadIcon(int resourceId) const { return resourceId; }
     // Help, Help: the main window answers with its own help context.
     void OnHelp();
     // Opens the help file at a context through the platform; reports a failure.
     void WinHelp(unsigned long data, unsigned command = HELP_CONTEXT);
 
     std::string m_pszAppName;
+    std::string m_pszProgramPath;  // the executable's path, as AfxWinMain was given it
     std::string m_pszHelpFilePath; // the executable's path with the extension ".HLP"
     CDialog* m_pMainWnd = nullptr;
     CPlatform* m_pPlatform = nullptr;
@@ -63,5 +63,3 @@ int AfxMessageBox(const std::string& text, unsigned type = MB_OK);
 // Sets up the application from the executable's path, runs InitInstance, and
 // gives the process's exit status.
 int AfxWinMain(CPlatform& platform, const std::string& executablePath);
-
-inline constexpr int ID_HELP = 57670;

@@ -5,7 +5,7 @@
 
 #include "design/KestravDlg.h"
 #include "design/ProgramValues.h"
-#include "res/Resources.h"
+#include "res/Templates.h"
 #include "res/resource.h"
 #include "testing/HeadlessSheet.h"
 
@@ -43,7 +43,7 @@ const int kMenuCommands[] = {ID_FILE_NEW,
                              ID_TECHLEVEL_1,
                              ID_TECHLEVEL_2,
                              ID_TECHLEVEL_3,
-                             ID_HELP_HELP,
+                             ID_HELP,
                              ID_APP_ABOUT};
 
 const int kCriticalLists[] = {IDC_LIST_HEAD,       IDC_LIST_CENTRETORSO, IDC_LIST_LEFTARM,
