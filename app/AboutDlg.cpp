@@ -2,6 +2,6 @@
 
 #include "app/AboutDlg.h"
 
-#include "res/Resources.h"
+#include "res/Templates.h"
 
 CAboutDlg::CAboutDlg() : CDialog(AboutDialogTemplate(), nullptr) {}

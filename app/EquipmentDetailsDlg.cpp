@@ -2,7 +2,7 @@
 
 #include "app/EquipmentDetailsDlg.h"
 
-#include "res/Resources.h"
+#include "res/Templates.h"
 #include "res/resource.h"
 
 CEquipmentDetailsDlg::CEquipmentDetailsDlg(CDialog* parent)

@@ -8,7 +8,8 @@
 //
 // It prints "painted <CLOCK_MONOTONIC in ns>" when the first paint ended.
 
-#include "res/Resources.h"
+#include "bench/MonotonicClock.h"
+#include "res/Templates.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,18 +28,11 @@
 
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-long long MonotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
 
 std::vector<int> ListLengths(int argc, char** argv) {
     std::vector<int> lengths;

@@ -4,72 +4,48 @@
 // timed alone. Reported per action: the mean (the benchmark's time), and the
 // median, 99th percentile and worst single action (counters rules_*_us).
 
-#include "app/KestravApp.h"
 #include "bench/Cycles.h"
-#include "catalog/CatalogFolder.h"
-#include "design/KestravDlg.h"
-#include "design/ProgramValues.h"
-#include "framework/WinApp.h"
+#include "bench/MonotonicClock.h"
+#include "testing/HeadlessSheet.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
-#include <memory>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // A fresh design sheet on the headless platform, driven through its entry points.
-class HeadlessSheet : public Driver {
+class RulesDriver : public Driver {
   public:
-    HeadlessSheet() {
-        SetCatalogFolderForTesting(KESTRAV_CATALOG_DIR);
-        g_rsEquipment.Close();
-        g_rsEngines.Close();
-        g_rsInternals.Close();
-        RestoreProgramValues(ProgramValues{});
-        theApp.m_pPlatform = &m_platform;
-        theApp.m_pszAppName = "kestrav";
-        m_sheet = std::make_unique<CKestravDlg>();
-        theApp.m_pMainWnd = m_sheet.get();
-        m_sheet->Create();
-    }
-    ~HeadlessSheet() override {
-        theApp.m_pMainWnd = nullptr;
-        m_sheet.reset();
-        theApp.m_pPlatform = nullptr;
-    }
+    RulesDriver() { m_headless.Start(); }
 
-    void Click(int id) override { m_sheet->ClickButton(id); }
+    void Click(int id) override { m_headless.sheet->ClickButton(id); }
     void ClickEntry(int list, const std::string& text, bool twice) override {
         int row = -1;
         if (!text.empty()) {
-            const auto& items = m_sheet->Control(list).items;
+            const auto& items = m_headless.sheet->Control(list).items;
             row = static_cast<int>(std::find(items.begin(), items.end(), text) - items.begin());
         }
-        m_sheet->ClickList(list, row);
-        if (twice) m_sheet->DoubleClickList(list, row);
+        m_headless.sheet->ClickList(list, row);
+        if (twice) m_headless.sheet->DoubleClickList(list, row);
     }
     std::string Snapshot() const override {
         std::string shown;
-        for (const ControlState& control : m_sheet->State().controls) {
+        for (const ControlState& control : m_headless.sheet->State().controls) {
             shown += control.text + (control.checked ? "|x|" : "|o|");
             for (const std::string& item : control.items)
                 shown += item + "|";
         }
         return shown;
     }
-    std::size_t Boxes() const { return m_platform.boxes.size(); }
+    std::size_t Boxes() const { return m_headless.platform.boxes.size(); }
 
   private:
-    CHeadlessPlatform m_platform;
-    std::unique_ptr<CKestravDlg> m_sheet;
+    HeadlessSheet m_headless;
 };
 
 void RunFamily(benchmark::State& state, const Family& family) {
-    HeadlessSheet sheet;
+    RulesDriver sheet;
     BuildLiveDesign(sheet);
     const std::string before = sheet.Snapshot();
     const std::size_t boxes = sheet.Boxes();
@@ -82,9 +58,9 @@ void RunFamily(benchmark::State& state, const Family& family) {
                 step.act(sheet);
                 continue;
             }
-            const auto start = Clock::now();
+            const auto start = MonotonicClock::now();
             step.act(sheet);
-            const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+            const double seconds = SecondsSince(start);
             samples.push_back(seconds);
             total += seconds;
             ++timed;

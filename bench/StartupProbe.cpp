@@ -9,8 +9,10 @@
 //   lists <n1,n2,...>                 the entries each list showed, in template order
 // so the bare dialog can show lists of the same lengths.
 
-#include "app/KestravApp.h"
+#include "bench/MonotonicClock.h"
+#include "framework/WinApp.h"
 #include "framework/qt/QtPlatform.h"
+#include "testing/ProgramHost.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -19,16 +21,9 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <ctime>
 #include <string>
 
 namespace {
-
-long long MonotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
 
 class ProbePlatform : public CQtPlatform, public QObject {
   protected:
@@ -74,13 +69,7 @@ class ProbePlatform : public CQtPlatform, public QObject {
 
 // As app/main.cpp, with the probing platform.
 int main(int, char** argv) {
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QApplication application(qtArgc, qtArgv);
-    QApplication::setWindowIcon(ApplicationIcon());
+    ProgramHost host(argv[0]);
     ProbePlatform platform;
-    if (AfxGetApp() != &theApp) return 1;
-    // Named as the program, beside it, so it finds its catalogues and help as the program does.
-    return AfxWinMain(platform,
-                      (QCoreApplication::applicationDirPath() + "/kestrav").toStdString());
+    return host.Run(platform);
 }

@@ -14,6 +14,8 @@
 // program, and the median ratios, one figure per line:
 //   <figure> <probe median> <bare median> <ratio>
 
+#include "bench/MonotonicClock.h"
+
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -22,7 +24,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,12 +31,6 @@
 extern char** environ;
 
 namespace {
-
-long long MonotonicNanoseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
 
 struct Run {
     double paintMs = 0;

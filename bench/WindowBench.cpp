@@ -15,10 +15,12 @@
 // Each reported as the median, 99th percentile and worst single action
 // (counters refresh_*_us, frame_*_us, floor_*_us).
 
-#include "app/KestravApp.h"
 #include "bench/Cycles.h"
-#include "framework/qt/ListClickPoint.h"
+#include "bench/MonotonicClock.h"
+#include "framework/WinApp.h"
 #include "framework/qt/QtPlatform.h"
+#include "testing/ListClickPoint.h"
+#include "testing/ProgramHost.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -35,18 +37,11 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Since(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // What one control widget shows.
 struct Shown {
@@ -224,11 +219,11 @@ void RunFamily(benchmark::State& state, const Family& family) {
                 continue;
             }
             const Screen was = sheet.Capture();
-            const auto start = Clock::now();
+            const auto start = MonotonicClock::now();
             step.act(sheet);
-            const double refresh = Since(start);
+            const double refresh = SecondsSince(start);
             WindowSheet::Repaint();
-            const double frame = Since(start);
+            const double frame = SecondsSince(start);
             samples.refresh.push_back(refresh);
             samples.frame.push_back(frame);
             total += refresh;
@@ -238,10 +233,10 @@ void RunFamily(benchmark::State& state, const Family& family) {
             const Screen is = sheet.Capture();
             WindowSheet::Apply(was);
             WindowSheet::Repaint();
-            const auto floorStart = Clock::now();
+            const auto floorStart = MonotonicClock::now();
             WindowSheet::Apply(is);
             WindowSheet::Repaint();
-            samples.floor.push_back(Since(floorStart));
+            samples.floor.push_back(SecondsSince(floorStart));
         }
         state.SetIterationTime(total / timed); // per action
     }
@@ -295,15 +290,9 @@ int main(int argc, char** argv) {
     RegisterFamilies(RunFamily);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    // Qt is given only the program's name, as the program itself does.
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QApplication application(qtArgc, qtArgv);
-    QApplication::setWindowIcon(ApplicationIcon());
+    ProgramHost host(argv[0]);
     BenchPlatform platform;
-    if (AfxGetApp() != &theApp) return 1;
-    // Named as the program, beside it, so it finds its catalogues and help as the program does.
-    AfxWinMain(platform, (QCoreApplication::applicationDirPath() + "/kestrav").toStdString());
+    if (host.Run(platform) != 0) return 1;
     benchmark::Shutdown();
     return platform.result;
 }

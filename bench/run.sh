@@ -24,10 +24,12 @@ targets=(kestrav_bench_rules kestrav_bench_window kestrav_bench_startup
 
 if [[ ! -f $build/CMakeCache.txt ]]; then
     log=$(mktemp)
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >"$log" 2>&1 ||
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTRAV_BUILD_BENCHMARKS=ON >"$log" 2>&1 ||
         { cat "$log"; rm -f "$log"; exit 1; }
     rm -f "$log"
 fi
+grep -q '^KESTRAV_BUILD_BENCHMARKS:BOOL=ON$' "$build/CMakeCache.txt" ||
+    cmake -B "$build" -DKESTRAV_BUILD_BENCHMARKS=ON >/dev/null
 if ! grep -q '^CMAKE_BUILD_TYPE:STRING=Release$' "$build/CMakeCache.txt"; then
     echo "$build is not a Release build; set KESTRAV_BENCH_BUILD to another folder" >&2
     exit 1

@@ -1,9 +1,10 @@
-// The catalogue folder: <folder of the executable>/../share/kestrav.
+// The catalogue folder: <folder of the program>/../share/kestrav.
 
 #include "catalog/CatalogFolder.h"
 
+#include "framework/WinApp.h"
+
 #include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -16,10 +17,14 @@ std::string& OverrideFolder() {
 
 std::string CatalogFolder() {
     if (!OverrideFolder().empty()) return OverrideFolder();
-    std::error_code error;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return "share/kestrav";
-    return (exe.parent_path().parent_path() / "share" / "kestrav").string();
+    const CWinApp* app = AfxGetApp();
+    return CatalogFolderOf(app ? app->m_pszProgramPath : std::string());
+}
+
+std::string CatalogFolderOf(const std::string& programPath) {
+    // A bare name (or none) leaves the folder relative to the working folder.
+    const std::filesystem::path bin = std::filesystem::path(programPath).parent_path();
+    return (bin.parent_path() / "share" / "kestrav").string();
 }
 
 void SetCatalogFolderForTesting(const std::string& folder) {

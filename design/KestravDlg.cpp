@@ -8,7 +8,7 @@
 #include "design/Messages.h"
 #include "design/ProgramValues.h"
 #include "framework/WinApp.h"
-#include "res/Resources.h"
+#include "res/Templates.h"
 #include "res/resource.h"
 
 #include <iterator>

@@ -12,6 +12,7 @@
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 inline constexpr int IDC_STATIC = -1;
+inline constexpr int ID_HELP = 57670; // the application's standard help command
 
 // Message-box styles: one OK button, optionally the stop icon.
 inline constexpr unsigned MB_OK = 0x0000;

@@ -15,8 +15,8 @@ void CMenu::AppendMenu(int id, const std::string& text) const {
     m_items->push_back(MenuItem{MenuItem::Command, text, id});
 }
 
-CDialog::CDialog(const DialogTemplate& dialogTemplate, CDialog* parent)
-    : m_template(dialogTemplate), m_pParent(parent) {}
+CDialog::CDialog(const DialogTemplate& dialogTemplate, CDialog* /*parent*/)
+    : m_template(dialogTemplate) {}
 
 CDialog::~CDialog() = default;
 

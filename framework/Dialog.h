@@ -49,6 +49,8 @@ CPoint CentredIconOrigin(int clientCx, int clientCy, int iconCx, int iconCy);
 
 class CDialog : public CCmdTarget {
   public:
+    // The parent is accepted as the dialogs' callers name it; the platform
+    // makes every box and dialog owned by the main window.
     explicit CDialog(const DialogTemplate& dialogTemplate, CDialog* parent = nullptr);
     ~CDialog() override;
     CDialog(const CDialog&) = delete;
@@ -108,8 +110,6 @@ class CDialog : public CCmdTarget {
     void SetFocus(); // the dialog itself takes the keyboard focus
     void GotoDlgCtrl(int id);
     void TouchControl(ControlState& control);
-    CDialog* GetParent() const { return m_pParent; }
-    bool IsCreated() const { return m_created; }
 
     // ---- Window properties ----
     void SetIcon(HICON icon, bool bigIcon);
@@ -137,7 +137,6 @@ class CDialog : public CCmdTarget {
     void SetFocusTo(int id);
 
     const DialogTemplate& m_template;
-    CDialog* m_pParent;
     DialogState m_state;
     std::unordered_map<int, std::size_t> m_index; // control id to position in m_state
     unsigned m_nextRevision = 1;

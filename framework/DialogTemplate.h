@@ -30,10 +30,7 @@ inline constexpr unsigned Sorted = 1u << 3;       // list keeps its entries sort
 inline constexpr unsigned VScroll = 1u << 4;      // list has a vertical scroll bar
 inline constexpr unsigned AlwaysScroll = 1u << 5; // the scroll bar is shown even when not needed
 inline constexpr unsigned DefaultButton = 1u << 6;
-inline constexpr unsigned NoPrefix = 1u << 7; // '&' is shown, not an access key
 inline constexpr unsigned Border = 1u << 8;
-inline constexpr unsigned ReadOnly = 1u << 9;
-inline constexpr unsigned Notify = 1u << 10; // list reports double-clicks and focus
 } // namespace ControlStyle
 
 struct DialogItem {

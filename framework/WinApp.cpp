@@ -1,4 +1,4 @@
-// The application object, the program's entry, and the headless platform.
+// The application object and the program's entry.
 
 #include "framework/WinApp.h"
 
@@ -9,8 +9,19 @@ namespace {
 // The one application object of the program, set when it is constructed.
 CWinApp* g_pApp = nullptr;
 
-CHeadlessPlatform& FallbackPlatform() {
-    static CHeadlessPlatform platform;
+// The platform before the program's entry gives one, and after it ends: no
+// window system, so no box is shown, no dialog runs and no help opens.
+class CNoPlatform final : public CPlatform {
+  public:
+    int ShowMessageBox(CDialog*, const std::string&, const std::string&, unsigned) override {
+        return IDOK;
+    }
+    int RunModal(CDialog&) override { return -1; }
+    bool WinHelp(const std::string&, unsigned, unsigned long) override { return false; }
+};
+
+CPlatform& FallbackPlatform() {
+    static CNoPlatform platform;
     return platform;
 }
 
@@ -70,32 +81,10 @@ int AfxWinMain(CPlatform& platform, const std::string& executablePath) {
     app->m_pPlatform = &platform;
     const std::filesystem::path exe(executablePath);
     if (app->m_pszAppName.empty()) app->m_pszAppName = exe.stem().string();
+    app->m_pszProgramPath = executablePath;
     app->m_pszHelpFilePath = std::filesystem::path(exe).replace_extension(".HLP").string();
     app->InitInstance();
     app->m_pMainWnd = nullptr;
     app->m_pPlatform = nullptr;
     return 0;
-}
-
-int CHeadlessPlatform::ShowMessageBox(CDialog*, const std::string& text, const std::string& caption,
-                                      unsigned type) {
-    boxes.push_back(Box{caption, text, type});
-    return IDOK;
-}
-
-int CHeadlessPlatform::RunModal(CDialog& dialog) {
-    dialog.Create();
-    ShownDialog shown{dialog.Template().caption ? dialog.Template().caption : "", {}};
-    for (const ControlState& control : dialog.State().controls)
-        if (control.kind == ControlKind::Edit) shown.edits.emplace_back(control.id, control.text);
-    dialogs.push_back(std::move(shown));
-    if (!dialog.IsEnded()) dialog.PressEnter();
-    if (!dialog.IsEnded()) dialog.EndDialog(IDCANCEL);
-    dialog.Destroy();
-    return dialog.GetResult();
-}
-
-bool CHeadlessPlatform::WinHelp(const std::string& helpFile, unsigned command, unsigned long data) {
-    helpRequests.push_back(helpFile + "#" + std::to_string(command) + ":" + std::to_string(data));
-    return helpWorks;
 }

@@ -2,7 +2,7 @@
 //
 // CWinApp is the program's one application object: its name (the caption of the
 // framework's own message boxes), its main window and the platform (a toolkit
-// backend, or the headless one used by tests) that shows windows and boxes.
+// backend, or a headless one in tests) that shows windows and boxes.
 // AfxWinMain runs InitInstance once and ends the program.
 #pragma once
 
@@ -10,7 +10,6 @@
 #include "framework/MessageMap.h"
 
 #include <string>
-#include <vector>
 
 // What the framework needs from a window system.
 class CPlatform {
@@ -33,31 +32,6 @@ class CPlatform {
     virtual void DrawIcon(CDialog& /*dialog*/, int /*x*/, int /*y*/, HICON /*icon*/) {}
 };
 
-// A platform without a display: message boxes and dialogs are recorded and
-// answered with OK at once. Unit tests and the action driver use it.
-class CHeadlessPlatform : public CPlatform {
-  public:
-    struct Box {
-        std::string caption;
-        std::string text;
-        unsigned type;
-    };
-    struct ShownDialog {
-        std::string caption;
-        std::vector<std::pair<int, std::string>> edits; // id and text of each edit box
-    };
-
-    int ShowMessageBox(CDialog* owner, const std::string& text, const std::string& caption,
-                       unsigned type) override;
-    int RunModal(CDialog& dialog) override;
-    bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data) override;
-
-    std::vector<Box> boxes;
-    std::vector<ShownDialog> dialogs;
-    std::vector<std::string> helpRequests;
-    bool helpWorks = true;
-};
-
 class CWinApp : public CCmdTarget {
   public:
     // A null name: the name is taken from the executable's file name.
@@ -67,13 +41,13 @@ class CWinApp : public CCmdTarget {
     virtual bool InitInstance();
     const MessageMap* GetMessageMap() const override;
 
-    HICON LoadIcon(int resourceId) const { return resourceId; }
     // Help, Help: the main window answers with its own help context.
     void OnHelp();
     // Opens the help file at a context through the platform; reports a failure.
     void WinHelp(unsigned long data, unsigned command = HELP_CONTEXT);
 
     std::string m_pszAppName;
+    std::string m_pszProgramPath;  // the executable's path, as AfxWinMain was given it
     std::string m_pszHelpFilePath; // the executable's path with the extension ".HLP"
     CDialog* m_pMainWnd = nullptr;
     CPlatform* m_pPlatform = nullptr;
@@ -89,5 +63,3 @@ int AfxMessageBox(const std::string& text, unsigned type = MB_OK);
 // Sets up the application from the executable's path, runs InitInstance, and
 // gives the process's exit status.
 int AfxWinMain(CPlatform& platform, const std::string& executablePath);
-
-inline constexpr int ID_HELP = 57670;

@@ -24,7 +24,6 @@ inline constexpr int ID_MECHTYPES_INNERSPHERE = 32780;
 inline constexpr int ID_TECHLEVEL_1 = 32782;
 inline constexpr int ID_TECHLEVEL_2 = 32783;
 inline constexpr int ID_TECHLEVEL_3 = 32784;
-inline constexpr int ID_HELP_HELP = 57670;
 inline constexpr int ID_APP_ABOUT = 100;
 
 // Main window: the four steppers.

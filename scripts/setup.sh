@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
-# Installs what building and testing Kestrav needs (Debian packages, as root),
-# then configures and builds the tree in BUILD_DIR (default: build).
-# Sourced by start.sh and test.sh; safe to run again: it installs only what is missing.
+# Installs the Debian packages Kestrav needs (as root), and configures and
+# builds a tree. Sourced by start.sh and test.sh; safe to run again: it
+# installs only what is missing.
 set -euo pipefail
 
 KESTRAV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-PACKAGES=(
+# What building and running the program needs.
+PROGRAM_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-qpa-plugins libqt6test6 fonts-dejavu-core
+  libsqlite3-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
+)
+# What the tests and benchmarks add.
+TEST_PACKAGES=(
+  libgtest-dev libgmock-dev libbenchmark-dev libqt6test6
   xvfb xauth x11-utils xdotool imagemagick
   valgrind dpkg-dev
 )
 
+# install_packages PACKAGE...
 install_packages() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   if ((${#missing[@]})); then
@@ -27,9 +32,16 @@ install_packages() {
   fi
 }
 
-# configure_and_build DIR [cmake options...]
-configure_and_build() {
+# configure DIR [cmake options...]
+configure() {
   local dir="$1"; shift
   cmake -S "$KESTRAV_ROOT" -B "$KESTRAV_ROOT/$dir" -G Ninja "$@"
-  cmake --build "$KESTRAV_ROOT/$dir" -j "$(nproc)"
+}
+
+# build DIR [targets...]: every target of the tree when none are named.
+build() {
+  local dir="$1"; shift
+  local targets=()
+  (($#)) && targets=(--target "$@")
+  cmake --build "$KESTRAV_ROOT/$dir" -j "$(nproc)" "${targets[@]}"
 }

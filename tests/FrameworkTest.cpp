@@ -2,6 +2,7 @@
 // dispatcher's undo and error report, focus notifications, the minimised icon.
 
 #include "framework/WinApp.h"
+#include "testing/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +15,9 @@ const DialogItem kItems[] = {
     {ControlKind::PushButton, 11, "Fail", 0, 0, 10, 10, ControlStyle::None},
     {ControlKind::ListBox, 20, "", 0, 0, 10, 10, ControlStyle::None},
     {ControlKind::ListBox, 21, "", 0, 0, 10, 10, ControlStyle::Sorted},
-    {ControlKind::Edit, 30, "", 0, 0, 10, 10, ControlStyle::ReadOnly},
-    {ControlKind::Edit, 31, "", 0, 0, 10, 10, ControlStyle::ReadOnly},
-    {ControlKind::Edit, 32, "", 0, 0, 10, 10, ControlStyle::ReadOnly},
+    {ControlKind::Edit, 30, "", 0, 0, 10, 10, 0},
+    {ControlKind::Edit, 31, "", 0, 0, 10, 10, 0},
+    {ControlKind::Edit, 32, "", 0, 0, 10, 10, 0},
 };
 const DialogTemplate kTemplate{1, "Test", 100, 100, "Sans", 8, 0, kItems};
 

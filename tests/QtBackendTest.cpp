@@ -8,7 +8,7 @@
 #include "framework/qt/DialogUnits.h"
 #include "framework/qt/DialogWindow.h"
 #include "framework/qt/QtPlatform.h"
-#include "res/Resources.h"
+#include "res/Templates.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,11 +106,10 @@ constexpr int kOtherList = 14;
 
 const DialogItem kProbeItems[] = {
     {ControlKind::PushButton, kButton, "Press", 10, 10, 50, 14, ControlStyle::None},
-    {ControlKind::ListBox, kList, "", 70, 10, 60, 60, ControlStyle::Notify | ControlStyle::VScroll},
-    {ControlKind::Edit, kEdit, "", 10, 50, 40, 14, ControlStyle::ReadOnly | ControlStyle::Centred},
+    {ControlKind::ListBox, kList, "", 70, 10, 60, 60, ControlStyle::VScroll},
+    {ControlKind::Edit, kEdit, "", 10, 50, 40, 14, ControlStyle::Centred},
     {ControlKind::ListBox, kOtherList, "", 140, 10, 60, 60,
-     ControlStyle::Notify | ControlStyle::Sorted | ControlStyle::VScroll |
-         ControlStyle::AlwaysScroll},
+     ControlStyle::Sorted | ControlStyle::VScroll | ControlStyle::AlwaysScroll},
 };
 
 const DialogTemplate& ProbeTemplate() {

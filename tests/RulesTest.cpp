@@ -22,9 +22,9 @@ TEST(ArithmeticTest, TheHalfTonRuleAndTheJetWeight) {
     const float halved[] = {1.0f, 1.5f, 1.0f, 0.5f, 2.5f, 3.0f, 4.5f, 26.5f};
     for (std::size_t i = 0; i < std::size(tons); ++i)
         EXPECT_FLOAT_EQ(HalveByHalfTonRule(tons[i]), halved[i]) << tons[i];
-    for (auto [tons, weight] :
+    for (auto [mechTons, weight] :
          {std::pair{10, 0.5f}, {55, 0.5f}, {60, 1.0f}, {85, 1.0f}, {90, 1.5f}, {100, 1.5f}})
-        EXPECT_FLOAT_EQ(JumpJetWeight(tons), weight) << tons;
+        EXPECT_FLOAT_EQ(JumpJetWeight(mechTons), weight) << mechTons;
 }
 
 // A sheet on the project's catalogues, driven through its entry points the way

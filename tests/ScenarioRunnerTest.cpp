@@ -2,8 +2,8 @@
 // the runner itself, run on small files, fails a scenario that states
 // something false, fails an unchecked message box, and exits 0, 1 or 2.
 
-#include "dao/SqlScript.h"
 #include "tests/TestSupport.h"
+#include "tools/SqlScript.h"
 #include "tools/scenario/Scenario.h"
 
 #include <gtest/gtest.h>

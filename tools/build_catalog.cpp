@@ -1,6 +1,6 @@
 // kestrav-build-catalog SCRIPT.sql OUT.db: makes one catalogue file from its rows.
 
-#include "dao/SqlScript.h"
+#include "tools/SqlScript.h"
 
 #include <cstdio>
 #include <exception>

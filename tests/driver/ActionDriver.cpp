@@ -3,13 +3,11 @@
 
 #include "tests/driver/ActionDriver.h"
 
-#include "app/KestravApp.h"
-#include "catalog/CatalogFolder.h"
 #include "design/KestravDlg.h"
 #include "design/ProgramValues.h"
-#include "framework/WinApp.h"
-#include "res/Resources.h"
+#include "res/Templates.h"
 #include "res/resource.h"
+#include "testing/HeadlessSheet.h"
 
 #include <cmath>
 #include <sstream>
@@ -45,19 +43,12 @@ const int kMenuCommands[] = {ID_FILE_NEW,
                              ID_TECHLEVEL_1,
                              ID_TECHLEVEL_2,
                              ID_TECHLEVEL_3,
-                             ID_HELP_HELP,
+                             ID_HELP,
                              ID_APP_ABOUT};
 
 const int kCriticalLists[] = {IDC_LIST_HEAD,       IDC_LIST_CENTRETORSO, IDC_LIST_LEFTARM,
                               IDC_LIST_RIGHTTORSO, IDC_LIST_LEFTLEG,     IDC_LIST_RIGHTLEG,
                               IDC_LIST_LEFTTORSO,  IDC_LIST_RIGHTARM};
-
-void ResetProgramWide() {
-    g_rsEquipment.Close();
-    g_rsEngines.Close();
-    g_rsInternals.Close();
-    RestoreProgramValues(ProgramValues{});
-}
 
 float JumpJetWeight(int tonnage) {
     if (tonnage <= 55) return 0.5f;
@@ -183,27 +174,24 @@ Action ActionGenerator::FromBytes(const std::uint8_t* data, std::size_t size, st
 }
 
 DriverSession::DriverSession(const std::string& catalogFolder)
-    : m_platform(std::make_unique<CHeadlessPlatform>()) {
-    SetCatalogFolderForTesting(catalogFolder);
-    ResetProgramWide();
-    theApp.m_pPlatform = m_platform.get();
-    theApp.m_pszAppName = "kestrav";
-    m_sheet = std::make_unique<CKestravDlg>();
-    theApp.m_pMainWnd = m_sheet.get();
-    m_sheet->Create();
+    : m_headless(std::make_unique<HeadlessSheet>()) {
+    m_headless->Start(catalogFolder);
 }
 
-DriverSession::~DriverSession() {
-    theApp.m_pMainWnd = nullptr;
-    m_sheet.reset();
-    ResetProgramWide();
-    theApp.m_pPlatform = nullptr;
+DriverSession::~DriverSession() = default;
+
+CKestravDlg& DriverSession::Sheet() {
+    return *m_headless->sheet;
+}
+
+CHeadlessPlatform& DriverSession::Platform() {
+    return m_headless->platform;
 }
 
 std::string DriverSession::Play(const Action& action) {
-    CKestravDlg& sheet = *m_sheet;
+    CKestravDlg& sheet = Sheet();
     const DesignSnapshot before(sheet);
-    const std::size_t boxesBefore = m_platform->boxes.size();
+    const std::size_t boxesBefore = Platform().boxes.size();
     auto rowOf = [&](int id, int row) {
         const int count = static_cast<int>(sheet.Control(id).items.size());
         return row < count ? row : -1;
@@ -236,11 +224,11 @@ std::string DriverSession::Play(const Action& action) {
     if (sheet.IsEnded()) return "the window ended";
 
     // A refused or failed single notification leaves the design as it was.
-    const std::size_t shown = m_platform->boxes.size() - boxesBefore;
+    const std::size_t shown = Platform().boxes.size() - boxesBefore;
     const bool single =
         action.kind != Action::DoubleClick && action.kind != Action::DoubleClickEmpty;
     if (shown == 1 && single) {
-        const CHeadlessPlatform::Box& box = m_platform->boxes.back();
+        const CHeadlessPlatform::Box& box = Platform().boxes.back();
         const bool failure = box.type == MB_ICONSTOP;
         const bool refusal = box.caption == "ALLOCATION ERROR" ||
                              box.caption == "EQUIPMENT ALLOCATION ERROR" ||

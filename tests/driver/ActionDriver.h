@@ -17,6 +17,7 @@
 
 class CKestravDlg;
 class CHeadlessPlatform;
+class HeadlessSheet;
 
 struct Action {
     enum Kind { Click, Select, SelectEmpty, DoubleClick, DoubleClickEmpty, Focus, Menu };
@@ -48,14 +49,13 @@ class DriverSession {
     DriverSession(const DriverSession&) = delete;
     DriverSession& operator=(const DriverSession&) = delete;
 
-    CKestravDlg& Sheet() { return *m_sheet; }
-    CHeadlessPlatform& Platform() { return *m_platform; }
+    CKestravDlg& Sheet();
+    CHeadlessPlatform& Platform();
     // Plays one action; the empty text, or the first invariant it broke.
     std::string Play(const Action& action);
 
   private:
-    std::unique_ptr<CHeadlessPlatform> m_platform;
-    std::unique_ptr<CKestravDlg> m_sheet;
+    std::unique_ptr<HeadlessSheet> m_headless;
 };
 
 // Every invariant of a design between two actions; the empty text when all hold.

@@ -4,7 +4,7 @@
 
 #include "tests/driver/ActionDriver.h"
 
-#include "framework/WinApp.h"
+#include "testing/HeadlessPlatform.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -10,9 +10,10 @@
 // check box, label or group box, the text of an edit box, the widest entry of
 // a list. A message box at start-up is printed as "message TEXT" and answered.
 
-#include "app/KestravApp.h"
 #include "catalog/CatalogFolder.h"
+#include "framework/WinApp.h"
 #include "framework/qt/QtPlatform.h"
+#include "testing/ProgramHost.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -123,11 +124,8 @@ class ProbePlatform : public CQtPlatform {
 } // namespace
 
 int main(int, char** argv) {
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QApplication application(qtArgc, qtArgv);
+    ProgramHost host(argv[0]);
     SetCatalogFolderForTesting(KESTRAV_CATALOG_DIR);
     ProbePlatform platform;
-    if (AfxGetApp() != &theApp) return 1;
-    return AfxWinMain(platform, "kestrav");
+    return host.Run(platform);
 }

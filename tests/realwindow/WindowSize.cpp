@@ -3,7 +3,7 @@
 // real-window test compares the program's window with it.
 
 #include "framework/qt/QtPlatform.h"
-#include "res/Resources.h"
+#include "res/Templates.h"
 
 #include <QApplication>
 

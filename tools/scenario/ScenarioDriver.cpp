@@ -3,11 +3,12 @@
 
 #include "tools/scenario/ScenarioDriver.h"
 
-#include "app/KestravApp.h"
 #include "catalog/CatalogFolder.h"
-#include "dao/SqlScript.h"
-#include "framework/qt/ListClickPoint.h"
+#include "framework/WinApp.h"
 #include "framework/qt/QtPlatform.h"
+#include "testing/ListClickPoint.h"
+#include "testing/ProgramHost.h"
+#include "tools/SqlScript.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -68,13 +69,14 @@ class CatalogCopy {
         if (!m_folder.empty()) fs::remove_all(m_folder, ignored);
         SetCatalogFolderForTesting("");
     }
-    // Empty text: prepared; otherwise what went wrong.
-    std::string Prepare(const fs::path& source) {
+    // Empty text: prepared from the folder source and the project's
+    // catalogues (those of the program at programPath); otherwise what went wrong.
+    std::string Prepare(const fs::path& source, const std::string& programPath) {
         if (!fs::is_directory(source)) return "no folder " + source.string();
         char pattern[] = "/tmp/kestrav-scenario-XXXXXX";
         if (!mkdtemp(pattern)) return "cannot make a temporary folder";
         m_folder = pattern;
-        const fs::path project = CatalogFolder();
+        const fs::path project = CatalogFolderOf(programPath);
         for (const char* base : {"MechEngines", "equipment", "Internal"}) {
             const fs::path db = source / (std::string(base) + ".db");
             const fs::path sql = source / (std::string(base) + ".sql");
@@ -99,10 +101,13 @@ class CatalogCopy {
         SetCatalogFolderForTesting(m_folder.string());
         return "";
     }
-    // Reads the catalogues in use, to compare them after the run.
-    void Remember() {
+    // Reads the catalogues the program at programPath will use, to compare
+    // them after the run.
+    void Remember(const std::string& programPath) {
+        const fs::path folder =
+            m_folder.empty() ? fs::path(CatalogFolderOf(programPath)) : m_folder;
         for (const char* base : {"MechEngines.db", "equipment.db", "Internal.db"}) {
-            const std::string file = CatalogFile(base);
+            const std::string file = (folder / base).string();
             m_contents[file] = fs::exists(file) ? ReadTextFile(file) : std::string();
         }
     }
@@ -524,23 +529,21 @@ void QuietOffscreenMessages(QtMsgType type, const QMessageLogContext& context,
 
 } // namespace
 
-ScenarioResult RunScenario(const Scenario& scenario, const std::string& programPath, int& argc,
-                           char** argv) {
+ScenarioResult RunScenario(const Scenario& scenario, const std::string& programPath, char* argv0) {
     CatalogCopy catalog;
     if (!scenario.commands.empty() && scenario.commands.front().verb == Verb::Catalog) {
         const Command& line = scenario.commands.front();
         const fs::path folder = fs::path(scenario.file).parent_path() / line.text;
-        const std::string error = catalog.Prepare(folder);
+        const std::string error = catalog.Prepare(folder, programPath);
         if (!error.empty()) return ScenarioResult{false, line.line, line.source + ": " + error};
     }
-    catalog.Remember();
+    catalog.Remember(programPath);
     g_defaultMessages = qInstallMessageHandler(QuietOffscreenMessages);
-    QApplication application(argc, argv);
-    QApplication::setWindowIcon(ApplicationIcon());
+    ProgramHost host(argv0);
     ScenarioPlatform platform(scenario);
     // The program's own application object (app/ProgramObjects.cpp) runs it.
-    if (AfxGetApp() != &theApp) return ScenarioResult{false, 1, "no application object"};
-    AfxWinMain(platform, programPath);
+    if (host.Run(platform, programPath) != 0)
+        return ScenarioResult{false, 1, "no application object"};
     if (!platform.started && platform.result.passed)
         return ScenarioResult{false, 1, "the main window never opened"};
     const std::string changed = catalog.Changed();

@@ -19,6 +19,6 @@ struct ScenarioResult {
 };
 
 // Runs the scenario; programPath is the path the program runs under (its
-// name is the application's name, its folder the help document's place).
-ScenarioResult RunScenario(const Scenario& scenario, const std::string& programPath, int& argc,
-                           char** argv);
+// name is the application's name, its folder the place of the help document
+// and the catalogues); argv0 is the runner's own name, given to Qt.
+ScenarioResult RunScenario(const Scenario& scenario, const std::string& programPath, char* argv0);

@@ -33,7 +33,7 @@ std::string OwnPath(const char* argv0) {
     return error ? std::string(argv0) : exe.string();
 }
 
-int RunOne(const std::string& file, int argc, char** argv) {
+int RunOne(const std::string& file, char** argv) {
     alarm(kTimeLimitSeconds);
     Scenario scenario;
     try {
@@ -46,9 +46,7 @@ int RunOne(const std::string& file, int argc, char** argv) {
     // where the build lays out bin/ beside share/.
     const std::string program =
         (std::filesystem::path(OwnPath(argv[0])).parent_path() / "kestrav").string();
-    int qtArgc = 1;
-    const ScenarioResult result = RunScenario(scenario, program, qtArgc, argv);
-    (void)argc;
+    const ScenarioResult result = RunScenario(scenario, program, argv[0]);
     if (result.passed)
         std::cout << "PASS " << file << std::endl;
     else
@@ -102,7 +100,7 @@ bool RunChild(const std::string& self, const std::string& file) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--run-one") == 0) return RunOne(argv[2], argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--run-one") == 0) return RunOne(argv[2], argv);
     if (argc < 2) {
         std::cerr << "usage: kestrav-scenario FILE...\n";
         return 2;

@@ -1,6 +1,6 @@
 // Where a person clicks in a list widget.
 
-#include "framework/qt/ListClickPoint.h"
+#include "testing/ListClickPoint.h"
 
 #include <QListWidget>
 

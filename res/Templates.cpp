@@ -3,7 +3,7 @@
 // Positions are in dialog units (x, y, width, height). The order of a
 // template's controls is the keyboard focus order.
 
-#include "res/Resources.h"
+#include "res/Templates.h"
 
 #include "framework/Afx.h"
 #include "res/resource.h"
@@ -16,9 +16,9 @@ using K = ControlKind;
 namespace S = ControlStyle;
 
 constexpr unsigned kHeading = S::Centred | S::Sunken;
-constexpr unsigned kValue = S::ReadOnly | S::Border | S::Centred;
-constexpr unsigned kCritList = S::Notify | S::VScroll | S::Border;
-constexpr unsigned kSortedList = S::Notify | S::Sorted | S::VScroll | S::AlwaysScroll | S::Border;
+constexpr unsigned kValue = S::Border | S::Centred;
+constexpr unsigned kCritList = S::VScroll | S::Border;
+constexpr unsigned kSortedList = S::Sorted | S::VScroll | S::AlwaysScroll | S::Border;
 
 const DialogItem kMainItems[] = {
     // The four steppers.
@@ -144,7 +144,7 @@ const DialogItem kMainItems[] = {
     {K::Static, IDC_STATIC, "CRITICAL LOCATIONS", 475, 95, 105, 15, kHeading},
     {K::PushButton, IDC_MOVE_COMPONENT, "    Move Component", 440, 135, 50, 40, S::MultiLine},
     {K::Static, IDC_STATIC, "HEAD", 500, 110, 60, 15, kHeading},
-    {K::ListBox, IDC_LIST_HEAD, "", 500, 125, 60, 55, S::Notify | S::Border},
+    {K::ListBox, IDC_LIST_HEAD, "", 500, 125, 60, 55, S::Border},
     {K::Static, IDC_STATIC, "L/ARM", 385, 180, 50, 15, kHeading},
     {K::ListBox, IDC_LIST_LEFTARM, "", 385, 195, 50, 100, kCritList},
     {K::Static, IDC_STATIC, "L/TORSO", 440, 180, 50, 15, kHeading},
@@ -173,7 +173,7 @@ const DialogItem kMainItems[] = {
 
 const DialogItem kAboutItems[] = {
     {K::Icon, IDC_STATIC, "", 11, 17, 20, 20, S::None},
-    {K::Static, IDC_STATIC, "Kestrav Version 1.0", 40, 10, 119, 8, S::NoPrefix},
+    {K::Static, IDC_STATIC, "Kestrav Version 1.0", 40, 10, 119, 8, 0},
     {K::Static, IDC_STATIC, "A design sheet for walking Mechs.", 40, 25, 119, 8, S::None},
     {K::PushButton, IDOK, "OK", 178, 7, 32, 14, S::DefaultButton},
 };
@@ -245,7 +245,7 @@ const MenuTemplate& MainMenu() {
                  {M{M::Command, "Level 1", ID_TECHLEVEL_1}, M{M::Command, "Level 2", ID_TECHLEVEL_2},
                   M{M::Command, "Level 3", ID_TECHLEVEL_3}}}}},
             M{M::Popup, "Help", 0, false, false,
-              {M{M::Command, "Help", ID_HELP_HELP}, M{M::Separator, ""},
+              {M{M::Command, "Help", ID_HELP}, M{M::Separator, ""},
                M{M::Command, "About", ID_APP_ABOUT}}},
         }};
     return menu;

@@ -1,6 +1,6 @@
 // Executes an SQL script into a fresh database file.
 
-#include "dao/SqlScript.h"
+#include "tools/SqlScript.h"
 
 #include <sqlite3.h>
 

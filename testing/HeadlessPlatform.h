@@ -1,0 +1,32 @@
+// A platform without a display, for tests and benchmarks: message boxes and
+// dialogs are recorded and answered with OK at once, help requests recorded.
+#pragma once
+
+#include "framework/WinApp.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class CHeadlessPlatform : public CPlatform {
+  public:
+    struct Box {
+        std::string caption;
+        std::string text;
+        unsigned type;
+    };
+    struct ShownDialog {
+        std::string caption;
+        std::vector<std::pair<int, std::string>> edits; // id and text of each edit box
+    };
+
+    int ShowMessageBox(CDialog* owner, const std::string& text, const std::string& caption,
+                       unsigned type) override;
+    int RunModal(CDialog& dialog) override;
+    bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data) override;
+
+    std::vector<Box> boxes;
+    std::vector<ShownDialog> dialogs;
+    std::vector<std::string> helpRequests;
+    bool helpWorks = true;
+};
