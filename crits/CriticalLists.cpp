@@ -86,11 +86,14 @@ bool CKestravDlg::AppendByPlacementOrder(const std::string& entry) {
 // new design. No capacity is tested: the fixed entries always fit.
 void CKestravDlg::InitCriticalLists() {
     // An empty catalogue leaves the weapons list empty; the fixed entries go in all the same.
+    // The names go in with one sort, not one sorted insertion each.
+    std::vector<std::string> names;
     if (g_rsEquipment.RecordCount() > 0) g_rsEquipment.MoveFirst();
     while (!g_rsEquipment.IsEOF()) {
-        m_listWeapons.AddString(g_rsEquipment.m_Item);
+        names.push_back(g_rsEquipment.m_Item);
         g_rsEquipment.MoveNext();
     }
+    m_listWeapons.AddStrings(std::move(names));
     AppendAll(m_listHead, {"Life Support", "Sensors", "Cockpit", "Sensors", "Life Support"});
     for (CListBox* arm : {&m_listLeftArm, &m_listRightArm})
         AppendAll(*arm, {"Shoulder", "Upper Arm Actuator", "Lower Arm Actuator", "Hand Actuator"});

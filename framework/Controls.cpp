@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
+#include <numeric>
 #include <stdexcept>
 
 namespace {
@@ -94,6 +96,32 @@ int CListBox::AddString(const std::string& text) {
         s.items.begin(), s.items.end(), text,
         [](const std::string& a, const std::string& b) { return CompareIgnoringCase(a, b) < 0; });
     return InsertString(static_cast<int>(at - s.items.begin()), text);
+}
+
+void CListBox::AddStrings(std::vector<std::string> texts) {
+    if (texts.empty()) return;
+    ControlState& s = State();
+    s.items.insert(s.items.end(), std::make_move_iterator(texts.begin()),
+                   std::make_move_iterator(texts.end()));
+    if (s.sorted) {
+        // A stable sort keeps equal entries in the order AddString would give
+        // them: the old ones first, the new ones as they came.
+        std::vector<std::size_t> order(s.items.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::stable_sort(order.begin(), order.end(), [&s](std::size_t a, std::size_t b) {
+            return CompareIgnoringCase(s.items[a], s.items[b]) < 0;
+        });
+        const int selected = s.selection;
+        std::vector<std::string> sorted;
+        sorted.reserve(order.size());
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            sorted.push_back(std::move(s.items[order[i]]));
+            if (selected != LB_ERR && order[i] == static_cast<std::size_t>(selected))
+                s.selection = static_cast<int>(i);
+        }
+        s.items = std::move(sorted);
+    }
+    Touch();
 }
 
 int CListBox::InsertString(int index, const std::string& text) {
