@@ -78,7 +78,8 @@ bool NumberOf(const DaoValue& v, double& number) {
 
 bool Accepts(const DaoRange& range, double number) {
     // NaN fails both comparisons and is refused with them.
-    return number >= range.low && number <= range.high && (!range.whole || std::trunc(number) == number);
+    return number >= range.low && number <= range.high &&
+           (!range.whole || std::trunc(number) == number);
 }
 
 std::size_t Characters(const std::string& text) {

@@ -62,7 +62,8 @@ void CheckCatalogueFile(const std::string& file) {
             Refuse(file, "unable to open database file: permission denied: the user may not "
                          "enter its folder.");
         default:
-            Refuse(file, std::string("unable to open database file: ") + std::strerror(errno) + ".");
+            Refuse(file,
+                   std::string("unable to open database file: ") + std::strerror(errno) + ".");
         }
     }
     if (S_ISDIR(st.st_mode)) Refuse(file, "this is a folder, not a catalogue file.");
@@ -73,15 +74,16 @@ void CheckCatalogueFile(const std::string& file) {
     if (st.st_size == 0) Refuse(file, "the file is empty (0 bytes), not a catalogue.");
     const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
-        Refuse(file, errno == EACCES ? "permission denied: the user may not read the file."
-                                     : std::string("unable to read the file: ") +
-                                           std::strerror(errno) + ".");
+        Refuse(file, errno == EACCES
+                         ? "permission denied: the user may not read the file."
+                         : std::string("unable to read the file: ") + std::strerror(errno) + ".");
     close(fd);
 
     const std::string header = ReadStart(file, 100);
     if (header.size() == 100 && header.compare(0, 16, std::string("SQLite format 3\0", 16)) == 0) {
         const auto byte = [&header](int at) { return static_cast<unsigned char>(header[at]); };
-        const unsigned schemaFormat = (byte(44) << 24) | (byte(45) << 16) | (byte(46) << 8) | byte(47);
+        const unsigned schemaFormat =
+            (byte(44) << 24) | (byte(45) << 16) | (byte(46) << 8) | byte(47);
         if (byte(19) > 2 || schemaFormat > 4)
             Refuse(file, "the file is in a newer format of the database engine than this program "
                          "reads.");
@@ -91,9 +93,10 @@ void CheckCatalogueFile(const std::string& file) {
     if (SizeOfRegularFile(file + "-journal") > 0 &&
         ReadStart(file + "-journal", 8) == std::string(kJournalMagic, 8))
         Refuse(file, "the file has unfinished changes in its rollback journal (a hot journal, " +
-                         file + "-journal) that cannot be rolled back without writing, and the "
-                                "catalogues are never written. Open the catalogue once in a "
-                                "database tool that may write its folder, then start again.");
+                         file +
+                         "-journal) that cannot be rolled back without writing, and the "
+                         "catalogues are never written. Open the catalogue once in a "
+                         "database tool that may write its folder, then start again.");
     // A log of no more than its 32-byte header holds no changes.
     if (SizeOfRegularFile(file + "-wal") > 32)
         Refuse(file, "the file has changes in its write-ahead log (" + file +
@@ -229,7 +232,8 @@ std::vector<std::vector<DaoValue>> CDaoRecordset::ReadRows(const std::string& fi
     sqlite3_limit(db.get(), SQLITE_LIMIT_LENGTH, kDaoMaxValueBytes);
     sqlite3_progress_handler(db.get(), kStepsPerCall, CountSteps, &budget);
     // Sorting or computing a view uses memory, never a temporary file.
-    if (sqlite3_exec(db.get(), "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (sqlite3_exec(db.get(), "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr) !=
+        SQLITE_OK)
         ThrowEngineError(db.get(), file, budget);
 
     sqlite3_stmt* rawStatement = nullptr;

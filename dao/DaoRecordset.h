@@ -28,7 +28,7 @@ inline constexpr std::size_t kDaoMaxRows = 200000;
 inline constexpr std::size_t kDaoMaxTextBytes = 16u << 20; // all the texts of the table together
 inline constexpr int kDaoMaxValueBytes = 64 << 10;         // one text
 // What reading one table may cost the database engine (a view may compute its rows).
-inline constexpr long long kDaoMaxEngineSteps = 200'000'000;
+inline constexpr long long kDaoMaxEngineSteps = 50'000'000;
 inline constexpr std::int64_t kDaoMaxEngineMemory = 256ll << 20;
 
 class CDaoRecordset {
