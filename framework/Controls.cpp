@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cctype>
 #include <iterator>
-#include <numeric>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -104,19 +104,24 @@ void CListBox::AddStrings(std::vector<std::string> texts) {
     s.items.insert(s.items.end(), std::make_move_iterator(texts.begin()),
                    std::make_move_iterator(texts.end()));
     if (s.sorted) {
-        // A stable sort keeps equal entries in the order AddString would give
-        // them: the old ones first, the new ones as they came.
-        std::vector<std::size_t> order(s.items.size());
-        std::iota(order.begin(), order.end(), std::size_t{0});
-        std::stable_sort(order.begin(), order.end(), [&s](std::size_t a, std::size_t b) {
-            return CompareIgnoringCase(s.items[a], s.items[b]) < 0;
-        });
+        // Each text folded once; equal texts keep the order AddString would
+        // give them (the old ones first, the new ones as they came), so the
+        // position breaks ties.
+        std::vector<std::pair<std::string, std::size_t>> keys;
+        keys.reserve(s.items.size());
+        for (std::size_t i = 0; i < s.items.size(); ++i) {
+            std::string key = s.items[i];
+            for (char& c : key)
+                c = Fold(c);
+            keys.emplace_back(std::move(key), i);
+        }
+        std::sort(keys.begin(), keys.end());
         const int selected = s.selection;
         std::vector<std::string> sorted;
-        sorted.reserve(order.size());
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            sorted.push_back(std::move(s.items[order[i]]));
-            if (selected != LB_ERR && order[i] == static_cast<std::size_t>(selected))
+        sorted.reserve(keys.size());
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            sorted.push_back(std::move(s.items[keys[i].second]));
+            if (selected != LB_ERR && keys[i].second == static_cast<std::size_t>(selected))
                 s.selection = static_cast<int>(i);
         }
         s.items = std::move(sorted);
