@@ -108,8 +108,10 @@ std::string StartUpFailure(const std::exception_ptr& failure) {
     std::string text;
     try {
         std::rethrow_exception(failure);
+    } catch (const CDaoException& error) {
+        return error.m_strDescription; // it starts with its file
     } catch (const CException& error) {
-        if (error.GetErrorMessage(text)) return text;
+        error.GetErrorMessage(text);
     } catch (const std::bad_alloc&) {
         text = "there is not enough memory to start.";
     } catch (const std::exception& error) {
@@ -117,8 +119,8 @@ std::string StartUpFailure(const std::exception_ptr& failure) {
     } catch (...) {
     }
     CDaoRecordset* reading = &g_rsEquipment;
-    for (CDaoRecordset* catalogue : {static_cast<CDaoRecordset*>(&g_rsEngines),
-                                     static_cast<CDaoRecordset*>(&g_rsInternals)})
+    for (CDaoRecordset* catalogue :
+         {static_cast<CDaoRecordset*>(&g_rsEngines), static_cast<CDaoRecordset*>(&g_rsInternals)})
         if (!catalogue->IsOpen()) {
             reading = catalogue;
             break;
