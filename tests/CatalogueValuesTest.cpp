@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <limits>
 #include <map>
 
 namespace fs = std::filesystem;
@@ -277,6 +278,28 @@ TEST(CatalogueFolderTest, AReadOnlyFolderServesAnOrdinaryUser) {
     chmod(dir.path().c_str(), 0755);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
     EXPECT_EQ(Snapshot(dir.path()), before);
+}
+
+} // namespace
+
+namespace {
+
+// File, Exit whose read-back refuses a value the sheet shows (here an
+// infinite tonnage, which no catalogue value can cause any more) leaves the
+// window open and its catalogues usable.
+using ExitTest = SheetTest;
+
+TEST_F(ExitTest, ARefusedReadBackKeepsTheWindowAndItsCatalogues) {
+    Start();
+    sheet->m_fTonnageRemaining = std::numeric_limits<float>::infinity();
+    sheet->UpdateData(false);
+    sheet->Command(ID_FILE_EXIT);
+    EXPECT_FALSE(sheet->IsEnded());
+    EXPECT_TRUE(g_rsEquipment.IsOpen() && g_rsEngines.IsOpen() && g_rsInternals.IsOpen());
+    platform.boxes.clear();
+    sheet->ClickButton(IDC_TONNAGE_UP);
+    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_EQ(Text(IDC_TONNAGE), "15");
 }
 
 } // namespace
