@@ -169,6 +169,13 @@ std::vector<DamagedCatalogue> Cases() {
                             "SELECT i + 1 FROM n) SELECT 10 AS [Rating], 1.0 AS [Tonnage], "
                             "'E' || i AS [EngineName] FROM n ORDER BY i DESC;"),
          "MechEngines.db: reading the table", Design::Blank},
+        {"EndlessSortedLongTexts",
+         Sql("MechEngines", "ALTER TABLE [Engines] RENAME TO [Stored];"
+                            "CREATE VIEW [Engines] AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                            "SELECT i + 1 FROM n) SELECT 10 AS [Rating], 1.0 AS [Tonnage], "
+                            "printf('%.20000c', 'x') || i AS [EngineName] FROM n ORDER BY 3;"),
+         "MechEngines.db: reading the table needs more memory than a catalogue may use (256 MiB).",
+         Design::Blank},
         {"LongText",
          Sql("equipment", "UPDATE [Equipment] SET [Item] = printf('%.70000c', 'x') "
                           "WHERE rowid = 1;"),
