@@ -45,6 +45,8 @@ void CKestravDlg::OnMenuPlaceholder() {}
 
 // File, Exit: close the catalogues, then end through the OK path.
 void CKestravDlg::OnExit() {
+    // A read-back that refuses a value keeps the window, and its catalogues open.
+    if (!UpdateData(true)) return;
     g_rsEquipment.Close();
     g_rsInternals.Close();
     g_rsEngines.Close();

@@ -3,11 +3,9 @@
 #include "catalog/MechEngines.h"
 
 #include "catalog/CatalogFolder.h"
+#include "catalog/CatalogueRanges.h"
 
-CMechEngines::CMechEngines() {
-    m_nFields = 3;
-    m_nDefaultType = dbOpenSnapshot;
-}
+CMechEngines::CMechEngines() = default;
 
 std::string CMechEngines::GetDefaultDBName() {
     return CatalogFile("MechEngines.db");
@@ -18,8 +16,7 @@ std::string CMechEngines::GetDefaultSQL() {
 }
 
 void CMechEngines::DoFieldExchange(CDaoFieldExchange* pFX) {
-    pFX->SetFieldType(CDaoFieldExchange::outputColumn);
-    DFX_Short(pFX, "[Rating]", m_Rating);
-    DFX_Single(pFX, "[Tonnage]", m_Tonnage);
-    DFX_Text(pFX, "[EngineName]", m_EngineName);
+    DFX_Short(pFX, "[Rating]", m_Rating, kEngineRating);
+    DFX_Single(pFX, "[Tonnage]", m_Tonnage, kEngineTonnage);
+    DFX_Text(pFX, "[EngineName]", m_EngineName, kNameLength);
 }

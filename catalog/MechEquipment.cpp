@@ -3,11 +3,9 @@
 #include "catalog/MechEquipment.h"
 
 #include "catalog/CatalogFolder.h"
+#include "catalog/CatalogueRanges.h"
 
-MechEquipment::MechEquipment() {
-    m_nFields = 9;
-    m_nDefaultType = dbOpenSnapshot;
-}
+MechEquipment::MechEquipment() = default;
 
 std::string MechEquipment::GetDefaultDBName() {
     return CatalogFile("equipment.db");
@@ -18,10 +16,9 @@ std::string MechEquipment::GetDefaultSQL() {
 }
 
 void MechEquipment::DoFieldExchange(CDaoFieldExchange* pFX) {
-    pFX->SetFieldType(CDaoFieldExchange::outputColumn);
-    DFX_Text(pFX, "[Item]", m_Item);
-    DFX_Single(pFX, "[Tonnage]", m_Tonnage);
-    DFX_Single(pFX, "[Criticals]", m_Criticals);
+    DFX_Text(pFX, "[Item]", m_Item, kNameLength);
+    DFX_Single(pFX, "[Tonnage]", m_Tonnage, kEquipmentTonnage);
+    DFX_Single(pFX, "[Criticals]", m_Criticals, kEquipmentCriticals);
     DFX_Short(pFX, "[Damage]", m_Damage);
     DFX_Short(pFX, "[Heat]", m_Heat);
     DFX_Short(pFX, "[Long]", m_Long);

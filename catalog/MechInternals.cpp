@@ -3,11 +3,9 @@
 #include "catalog/MechInternals.h"
 
 #include "catalog/CatalogFolder.h"
+#include "catalog/CatalogueRanges.h"
 
-CMechInternals::CMechInternals() {
-    m_nFields = 5;
-    m_nDefaultType = dbOpenDynaset;
-}
+CMechInternals::CMechInternals() = default;
 
 std::string CMechInternals::GetDefaultDBName() {
     return CatalogFile("Internal.db");
@@ -18,10 +16,9 @@ std::string CMechInternals::GetDefaultSQL() {
 }
 
 void CMechInternals::DoFieldExchange(CDaoFieldExchange* pFX) {
-    pFX->SetFieldType(CDaoFieldExchange::outputColumn);
-    DFX_Single(pFX, "[Tonnage]", m_Tonnage);
-    DFX_Short(pFX, "[CT]", m_CT);
-    DFX_Short(pFX, "[LRT]", m_LRT);
-    DFX_Short(pFX, "[LRA]", m_LRA);
-    DFX_Short(pFX, "[LRL]", m_LRL);
+    DFX_Single(pFX, "[Tonnage]", m_Tonnage, kInternalTonnage);
+    DFX_Short(pFX, "[CT]", m_CT, kInternalPoints);
+    DFX_Short(pFX, "[LRT]", m_LRT, kInternalPoints);
+    DFX_Short(pFX, "[LRA]", m_LRA, kInternalPoints);
+    DFX_Short(pFX, "[LRL]", m_LRL, kInternalPoints);
 }

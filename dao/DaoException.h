@@ -12,10 +12,9 @@
 inline constexpr int kDaoNoCurrentRecord = 3021;
 // The engine's code for using a record set that is not open.
 inline constexpr int kDaoNotOpen = 3420;
-// The engine's code for a Null value read into a field that cannot hold it.
-inline constexpr int kDaoInvalidNull = 94;
-// The engine's code for a value that does not fit its field's type.
-inline constexpr int kDaoTypeMismatch = 3464;
+// A catalogue refused before or while it is read: not a database file this
+// program can read without writing, or larger than a catalogue may be.
+inline constexpr int kDaoCannotRead = 3051;
 
 class CDaoException : public CException {
   public:

@@ -1,16 +1,35 @@
-// The three field types: text, 16-bit short and 32-bit float.
+// The three field types (text, 16-bit short, 32-bit float) and the values each accepts.
 
 #include "dao/DaoFieldExchange.h"
 
-#include "dao/DaoException.h"
-
+#include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <type_traits>
 
 namespace {
 
-[[noreturn]] void Fail(CDaoFieldExchange* pFX, int code, const char* what, const char* column) {
-    throw CDaoException(code, pFX->source + ": " + what + " in column " + column + ".");
+constexpr DaoRange kShortRange{std::numeric_limits<short>::min(), std::numeric_limits<short>::max(),
+                               true};
+constexpr DaoRange kSingleRange{-FLT_MAX, FLT_MAX};
+constexpr DaoLength kAnyLength{0, std::numeric_limits<std::size_t>::max()};
+
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", value);
+    return text;
+}
+
+std::string Describe(const DaoRange& range) {
+    return std::string(range.whole ? "a whole number" : "a number") + " from " + Number(range.low) +
+           " to " + Number(range.high);
+}
+
+std::string Describe(const DaoLength& length) {
+    if (length.longest == kAnyLength.longest) return "a text";
+    return "a text of " + std::to_string(length.shortest) + " to " +
+           std::to_string(length.longest) + " characters";
 }
 
 // Runs the operations that do not depend on the member's type; false when the
@@ -44,48 +63,85 @@ template <typename T> bool Exchange(CDaoFieldExchange* pFX, const char* column, 
     return true;
 }
 
-const DaoValue& CurrentValue(CDaoFieldExchange* pFX, const char* column) {
+// The number a numeric column holds, or false for a Null or a text.
+bool NumberOf(const DaoValue& v, double& number) {
+    if (const auto* i = std::get_if<std::int64_t>(&v)) {
+        number = static_cast<double>(*i);
+        return true;
+    }
+    if (const auto* d = std::get_if<double>(&v)) {
+        number = *d;
+        return true;
+    }
+    return false;
+}
+
+bool Accepts(const DaoRange& range, double number) {
+    // NaN fails both comparisons and is refused with them.
+    return number >= range.low && number <= range.high &&
+           (!range.whole || std::trunc(number) == number);
+}
+
+std::size_t Characters(const std::string& text) {
+    std::size_t count = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++count;
+    return count;
+}
+
+// The current record's number for a numeric member, or false after noting the problem.
+bool LoadNumber(CDaoFieldExchange* pFX, const char* column, const DaoRange& typeRange,
+                const DaoRange& range, double& number) {
     const DaoValue& v = pFX->m_record->at(pFX->position++);
-    if (std::holds_alternative<std::monostate>(v))
-        Fail(pFX, kDaoInvalidNull, "Invalid use of Null", column);
-    return v;
+    if (NumberOf(v, number) && Accepts(typeRange, number) && Accepts(range, number)) return true;
+    pFX->problems.push_back({column, DescribeDaoValue(v), Describe(range)});
+    return false;
 }
 
 } // namespace
 
+std::string DescribeDaoValue(const DaoValue& value) {
+    if (const auto* i = std::get_if<std::int64_t>(&value)) return std::to_string(*i);
+    if (const auto* d = std::get_if<double>(&value)) return Number(*d);
+    if (const auto* text = std::get_if<std::string>(&value)) return "\"" + *text + "\"";
+    return "Null";
+}
+
 void DFX_Text(CDaoFieldExchange* pFX, const char* column, std::string& value) {
+    DFX_Text(pFX, column, value, kAnyLength);
+}
+
+void DFX_Text(CDaoFieldExchange* pFX, const char* column, std::string& value, DaoLength length) {
     if (Exchange(pFX, column, value)) return;
-    const DaoValue& v = CurrentValue(pFX, column);
-    if (const auto* text = std::get_if<std::string>(&v))
-        value = *text;
-    else
-        Fail(pFX, kDaoTypeMismatch, "Data type mismatch", column);
+    const DaoValue& v = pFX->m_record->at(pFX->position++);
+    const auto* text = std::get_if<std::string>(&v);
+    if (text) {
+        const std::size_t characters = Characters(*text);
+        if (characters >= length.shortest && characters <= length.longest) {
+            value = *text;
+            return;
+        }
+    }
+    pFX->problems.push_back({column, DescribeDaoValue(v), Describe(length)});
 }
 
 void DFX_Short(CDaoFieldExchange* pFX, const char* column, short& value) {
+    DFX_Short(pFX, column, value, kShortRange);
+}
+
+void DFX_Short(CDaoFieldExchange* pFX, const char* column, short& value, DaoRange range) {
     if (Exchange(pFX, column, value)) return;
-    const DaoValue& v = CurrentValue(pFX, column);
-    std::int64_t whole = 0;
-    if (const auto* i = std::get_if<std::int64_t>(&v)) {
-        whole = *i;
-    } else if (const auto* d = std::get_if<double>(&v);
-               d && std::trunc(*d) == *d && std::fabs(*d) < 1e15) {
-        whole = static_cast<std::int64_t>(*d);
-    } else {
-        Fail(pFX, kDaoTypeMismatch, "Data type mismatch", column);
-    }
-    if (whole < std::numeric_limits<short>::min() || whole > std::numeric_limits<short>::max())
-        Fail(pFX, kDaoTypeMismatch, "Numeric field overflow", column);
-    value = static_cast<short>(whole);
+    range.whole = true;
+    double number = 0;
+    if (LoadNumber(pFX, column, kShortRange, range, number)) value = static_cast<short>(number);
 }
 
 void DFX_Single(CDaoFieldExchange* pFX, const char* column, float& value) {
+    DFX_Single(pFX, column, value, kSingleRange);
+}
+
+void DFX_Single(CDaoFieldExchange* pFX, const char* column, float& value, DaoRange range) {
     if (Exchange(pFX, column, value)) return;
-    const DaoValue& v = CurrentValue(pFX, column);
-    if (const auto* i = std::get_if<std::int64_t>(&v))
-        value = static_cast<float>(*i);
-    else if (const auto* d = std::get_if<double>(&v); d && std::isfinite(*d))
-        value = static_cast<float>(*d);
-    else
-        Fail(pFX, kDaoTypeMismatch, "Data type mismatch", column);
+    double number = 0;
+    if (LoadNumber(pFX, column, kSingleRange, range, number)) value = static_cast<float>(number);
 }

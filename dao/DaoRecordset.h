@@ -1,22 +1,35 @@
 // CDaoRecordset: a read-only record set over one table of an SQLite file.
 //
 // Open reads the bound columns of every row, in the order the database keeps
-// them, and makes the first record current; the moves then walk that copy. The
-// file is opened read-only and never written. Every failure is a CDaoException
-// with the engine's words and the file's name: a missing file or table, a move
-// past the end (no current record), a Null or mistyped value in a bound column.
+// them, and makes the first record current; the moves then walk that copy.
+// Each row is checked once, there: a row holding a value its field does not
+// accept is left out, and described in LeftOutRows.
+//
+// The file is never written, nor anything beside it, whatever state it is in:
+// it is opened as immutable, after checks of its own that refuse what SQLite
+// would otherwise have to write to read (a hot rollback journal, a write-ahead
+// log holding changes) and what is not a database file at all. What a table
+// may hold is bounded (kDaoMaxRows, kDaoMaxTextBytes, kDaoMaxValueBytes,
+// kDaoMaxEngineSteps, kDaoMaxEngineMemory). Every failure is a CDaoException
+// whose text starts with the file's name: a missing or unreadable file or
+// table, a move past the end (no current record).
 #pragma once
 
 #include "dao/DaoException.h"
 #include "dao/DaoFieldExchange.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-inline constexpr int dbOpenDynaset = 2;
-inline constexpr int dbOpenSnapshot = 4;
-inline constexpr int AFX_DAO_USE_DEFAULT_TYPE = -1;
+// What one table may hold; a larger one is refused when it is opened.
+inline constexpr std::size_t kDaoMaxRows = 200000;
+inline constexpr std::size_t kDaoMaxTextBytes = 16u << 20; // all the texts of the table together
+inline constexpr int kDaoMaxValueBytes = 64 << 10;         // one text
+// What reading one table may cost the database engine (a view may compute its rows).
+inline constexpr long long kDaoMaxEngineSteps = 50'000'000;
+inline constexpr std::int64_t kDaoMaxEngineMemory = 256ll << 20;
 
 class CDaoRecordset {
   public:
@@ -30,8 +43,8 @@ class CDaoRecordset {
     virtual std::string GetDefaultSQL() { return ""; }
     virtual void DoFieldExchange(CDaoFieldExchange*) {}
 
-    // Opens the default file and table (the only form the program uses).
-    void Open(int openType = AFX_DAO_USE_DEFAULT_TYPE, const char* sql = nullptr, int options = 0);
+    // Opens the default file and table.
+    void Open();
     void Close();
     bool IsOpen() const { return m_open; }
     void MoveFirst();
@@ -49,19 +62,28 @@ class CDaoRecordset {
 
     std::string FileName() const { return m_file; }
     std::size_t RecordCount() const { return m_rows.size(); }
-
-    int m_nFields = 0;
-    int m_nDefaultType = dbOpenSnapshot;
+    // One line per row that Open left out: the file, the row, each value refused
+    // and what its field accepts.
+    const std::vector<std::string>& LeftOutRows() const { return m_leftOut; }
 
   private:
     void Load(); // the current row into the members
     [[noreturn]] void ThrowNoCurrentRecord() const;
     void RequireOpen() const;
     std::string Source() const;
+    std::vector<std::vector<DaoValue>> ReadRows(const std::string& file, const std::string& table,
+                                                const std::vector<std::string>& names);
+    void KeepSoundRows(std::vector<std::vector<DaoValue>>& rows, const std::string& firstColumn);
 
     bool m_open = false;
     std::string m_file;
     std::string m_table;
     std::vector<std::vector<DaoValue>> m_rows;
+    std::vector<std::string> m_leftOut;
     std::size_t m_current = 0;
 };
+
+// One message for the rows the record sets left out: the first `shown` lines,
+// then how many more; empty when every row was sound.
+std::string LeftOutRowsReport(const std::vector<const CDaoRecordset*>& recordsets,
+                              std::size_t shown = 10);

@@ -11,7 +11,9 @@
 #include "res/Templates.h"
 #include "res/resource.h"
 
+#include <exception>
 #include <iterator>
+#include <new>
 #include <vector>
 
 namespace {
@@ -30,6 +32,32 @@ void OpenCatalogue(CDaoRecordset& catalogue, bool mayBeEmpty) {
     catalogue.Open();
     if (!mayBeEmpty && catalogue.RecordCount() == 0)
         throw CDaoException(kDaoNoCurrentRecord, catalogue.FileName() + kEmptyCatalogueText);
+}
+
+// The text of a start-up failure, starting with the catalogue being read: the
+// first one not open yet, or the equipment catalogue whose rows fill the lists.
+std::string StartUpFailure(const std::exception_ptr& failure) {
+    std::string text;
+    try {
+        std::rethrow_exception(failure);
+    } catch (const CDaoException& error) {
+        return error.m_strDescription; // it starts with its file
+    } catch (const CException& error) {
+        error.GetErrorMessage(text);
+    } catch (const std::bad_alloc&) {
+        text = "there is not enough memory to start.";
+    } catch (const std::exception& error) {
+        text = error.what();
+    } catch (...) {
+    }
+    CDaoRecordset* reading = &g_rsEquipment;
+    for (CDaoRecordset* catalogue :
+         {static_cast<CDaoRecordset*>(&g_rsEngines), static_cast<CDaoRecordset*>(&g_rsInternals)})
+        if (!catalogue->IsOpen()) {
+            reading = catalogue;
+            break;
+        }
+    return reading->GetDefaultDBName() + ": " + (text.empty() ? "unknown error" : text);
 }
 
 } // namespace
@@ -222,13 +250,15 @@ bool CKestravDlg::OnInitDialog() {
     // The design's first values come from the catalogues. If any of them cannot
     // be read, the sheet goes back to the constructor values and empty lists,
     // and the error is reported; design actions are refused from then on.
+    // Whatever was thrown (a database error, memory exhausted, a fault), the
+    // message names the file being read.
     const std::unique_ptr<CUndoState> blank = SaveUndoState();
     try {
         StartDesign();
-    } catch (const CException& error) {
+    } catch (...) {
+        m_strCatalogueError = StartUpFailure(std::current_exception());
         RestoreUndoState(*blank);
-        if (!error.GetErrorMessage(m_strCatalogueError)) m_strCatalogueError = "unknown error";
-        throw;
+        throw CSimpleException(m_strCatalogueError);
     }
     return true;
 }
@@ -237,6 +267,8 @@ void CKestravDlg::StartDesign() {
     OpenCatalogue(g_rsEngines, false);
     OpenCatalogue(g_rsInternals, false);
     OpenCatalogue(g_rsEquipment, true);
+    const std::string leftOut = LeftOutRowsReport({&g_rsEngines, &g_rsInternals, &g_rsEquipment});
+    if (!leftOut.empty()) AfxMessageBox(leftOut);
 
     m_strEngineName = g_rsEngines.m_EngineName;
     m_nInternalHead = 3;

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -94,6 +96,37 @@ int CListBox::AddString(const std::string& text) {
         s.items.begin(), s.items.end(), text,
         [](const std::string& a, const std::string& b) { return CompareIgnoringCase(a, b) < 0; });
     return InsertString(static_cast<int>(at - s.items.begin()), text);
+}
+
+void CListBox::AddStrings(std::vector<std::string> texts) {
+    if (texts.empty()) return;
+    ControlState& s = State();
+    s.items.insert(s.items.end(), std::make_move_iterator(texts.begin()),
+                   std::make_move_iterator(texts.end()));
+    if (s.sorted) {
+        // Each text folded once; equal texts keep the order AddString would
+        // give them (the old ones first, the new ones as they came), so the
+        // position breaks ties.
+        std::vector<std::pair<std::string, std::size_t>> keys;
+        keys.reserve(s.items.size());
+        for (std::size_t i = 0; i < s.items.size(); ++i) {
+            std::string key = s.items[i];
+            for (char& c : key)
+                c = Fold(c);
+            keys.emplace_back(std::move(key), i);
+        }
+        std::sort(keys.begin(), keys.end());
+        const int selected = s.selection;
+        std::vector<std::string> sorted;
+        sorted.reserve(keys.size());
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            sorted.push_back(std::move(s.items[keys[i].second]));
+            if (selected != LB_ERR && keys[i].second == static_cast<std::size_t>(selected))
+                s.selection = static_cast<int>(i);
+        }
+        s.items = std::move(sorted);
+    }
+    Touch();
 }
 
 int CListBox::InsertString(int index, const std::string& text) {

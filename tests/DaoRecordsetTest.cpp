@@ -52,16 +52,21 @@ TEST_F(RecordsetTest, WalksRowsInStoredOrderAndEndsWithNoCurrentRecord) {
     EXPECT_FLOAT_EQ(rs.m_Tonnage, 2.0f);
 }
 
-TEST_F(RecordsetTest, NullsAndClosedSetsRaiseTheirOwnErrors) {
+TEST_F(RecordsetTest, NullRowsAreLeftOutAndClosedSetsRaiseTheirOwnErrors) {
     WriteCatalog(dir, "MechEngines",
                  "CREATE TABLE [Engines] ([Rating] SMALLINT, [Tonnage] REAL, [EngineName] TEXT);"
                  "INSERT INTO [Engines] VALUES (10, 0.5, 'Fusion 10');"
                  "INSERT INTO [Engines] VALUES (15, NULL, 'Fusion 15');");
     CMechEngines engines;
     engines.Open();
+    EXPECT_EQ(engines.RecordCount(), 1u);
+    ASSERT_EQ(engines.LeftOutRows().size(), 1u);
+    EXPECT_NE(engines.LeftOutRows()[0].find("row 2 ([Rating] 15): [Tonnage] is Null"),
+              std::string::npos);
     int code = 0;
-    EXPECT_NE(ErrorOf([&] { engines.MoveNext(); }, &code).find("[Tonnage]"), std::string::npos);
-    EXPECT_EQ(code, kDaoInvalidNull);
+    engines.MoveNext();
+    EXPECT_NE(ErrorOf([&] { engines.MoveNext(); }, &code), "");
+    EXPECT_EQ(code, kDaoNoCurrentRecord);
     engines.Close();
     EXPECT_FALSE(engines.IsOpen());
     EXPECT_NE(ErrorOf([&] { engines.MoveFirst(); }, &code), "");

@@ -85,6 +85,20 @@ TEST_F(FrameworkTest, SortedListInsertsAlphabeticallyIgnoringCase) {
     EXPECT_EQ(dialog.Control(21).items, expected);
 }
 
+// Filling in one sort gives the order one AddString each would, equal texts
+// included, and the selection stays on its entry.
+TEST_F(FrameworkTest, SortedBulkFillMatchesOneInsertionEach) {
+    dialog.sorted.AddString("Medium Laser");
+    dialog.sorted.AddString("Flamer");
+    dialog.sorted.SetCurSel(1); // "Medium Laser"
+    dialog.sorted.AddStrings({"medium Laser", "AC /20", "ac /20", "Large Laser", "MEDIUM LASER"});
+    const std::vector<std::string> expected{"AC /20",      "ac /20",       "Flamer",
+                                            "Large Laser", "Medium Laser", "medium Laser",
+                                            "MEDIUM LASER"};
+    EXPECT_EQ(dialog.Control(21).items, expected);
+    EXPECT_EQ(dialog.sorted.GetCurSel(), 4);
+}
+
 TEST_F(FrameworkTest, UnsortedListAppendsAndInsertsAtPosition) {
     CListBox& list = dialog.list;
     for (const char* text : {"Shoulder", "Upper", "Lower", "Foot"})

@@ -3,6 +3,7 @@
 
 #include "tests/driver/ActionDriver.h"
 
+#include "catalog/MechEquipment.h"
 #include "design/KestravDlg.h"
 #include "design/ProgramValues.h"
 #include "res/Templates.h"
@@ -188,9 +189,37 @@ CHeadlessPlatform& DriverSession::Platform() {
     return m_headless->platform;
 }
 
+void DriverSession::ObserveStart() {
+    if (m_observed) return;
+    m_observed = true;
+    m_startedSound = Platform().boxes.empty();
+    m_startFailed = !Platform().boxes.empty() && Platform().boxes.back().type == MB_ICONSTOP;
+    if (m_startFailed) return;
+    MechEquipment equipment;
+    equipment.Open();
+    for (; !equipment.IsEOF(); equipment.MoveNext())
+        m_components.emplace(
+            equipment.m_Item,
+            ComponentData{equipment.m_Tonnage, static_cast<int>(equipment.m_Criticals)});
+}
+
+std::string DriverSession::Check() {
+    ObserveStart();
+    if (m_startFailed) return "";
+    return CheckInvariants(Sheet(), m_strayValuePlacement ? ComponentTable{} : m_components);
+}
+
 std::string DriverSession::Play(const Action& action) {
+    ObserveStart();
     CKestravDlg& sheet = Sheet();
     const DesignSnapshot before(sheet);
+    const std::string pending = g_strPendingComponent;
+    // The values a placement would use, when they are not the pending component's own.
+    const auto known = m_components.find(pending);
+    const bool strayValues = !sheet.m_moveOrigin.Active() && known != m_components.end() &&
+                             (g_rsEquipment.m_Tonnage != known->second.tonnage ||
+                              static_cast<int>(g_rsEquipment.m_Criticals) != known->second.slots);
+    const int entriesBefore = strayValues ? CountEntries(sheet, pending.c_str()) : 0;
     const std::size_t boxesBefore = Platform().boxes.size();
     auto rowOf = [&](int id, int row) {
         const int count = static_cast<int>(sheet.Control(id).items.size());
@@ -222,9 +251,27 @@ std::string DriverSession::Play(const Action& action) {
         break;
     }
     if (sheet.IsEnded()) return "the window ended";
+    if (strayValues && CountEntries(sheet, pending.c_str()) > entriesBefore)
+        m_strayValuePlacement = true;
+    const std::size_t shown = Platform().boxes.size() - boxesBefore;
+
+    // After a failed start-up every design action is refused and changes nothing.
+    if (m_startFailed) {
+        const std::string changed = DesignSnapshot(sheet).Difference(before, false);
+        if (!changed.empty())
+            return "after a failed start-up an action changed the design: " + changed;
+        for (std::size_t i = boxesBefore; i < Platform().boxes.size(); ++i)
+            if (Platform().boxes[i].type != MB_ICONSTOP)
+                return "after a failed start-up: \"" + Platform().boxes[i].text + "\"";
+        return "";
+    }
+    // With a sound catalogue nothing fails: a stop-icon box is a fault of the program.
+    if (m_startedSound)
+        for (std::size_t i = boxesBefore; i < Platform().boxes.size(); ++i)
+            if (Platform().boxes[i].type == MB_ICONSTOP)
+                return "a failure with a sound catalogue: \"" + Platform().boxes[i].text + "\"";
 
     // A refused or failed single notification leaves the design as it was.
-    const std::size_t shown = Platform().boxes.size() - boxesBefore;
     const bool single =
         action.kind != Action::DoubleClick && action.kind != Action::DoubleClickEmpty;
     if (shown == 1 && single) {
@@ -243,10 +290,10 @@ std::string DriverSession::Play(const Action& action) {
                 return "\"" + box.text + "\" (" + box.caption + ") but " + changed;
         }
     }
-    return CheckInvariants(sheet);
+    return Check();
 }
 
-std::string CheckInvariants(CKestravDlg& s) {
+std::string CheckInvariants(CKestravDlg& s, const ComponentTable& components) {
     std::ostringstream why;
     auto fail = [&why](auto... parts) {
         (why << ... << parts);
@@ -344,6 +391,42 @@ std::string CheckInvariants(CKestravDlg& s) {
         return fail("\"", otherKind, "\" entries while the DoubleHeat Sinks box is ",
                     doubles ? "checked" : "not checked");
 
+    // Built-in entries: one "Jump Jet" per jet; outside a move, fourteen
+    // entries for each filler option checked and none for one unchecked.
+    if (CountEntries(s, "Jump Jet") != s.m_nJumpJets && !moving)
+        return fail(CountEntries(s, "Jump Jet"), " \"Jump Jet\" entries for ", s.m_nJumpJets,
+                    " jets");
+    if (!moving)
+        for (const auto& [box, name] : {std::pair{&s.m_chkEndoSteel, "Endo Steel"},
+                                        std::pair{&s.m_chkFerroFibrous, "Ferro Fibrous"}}) {
+            const int wanted = box->GetCheck() == BST_CHECKED ? 14 : 0;
+            if (CountEntries(s, name) != wanted)
+                return fail(CountEntries(s, name), " \"", name, "\" entries, ", wanted,
+                            " for the option");
+        }
+
+    // The equipment tonnage is the catalogue tonnage of the components in the
+    // lists (whole components of their slots). A moved component waiting is in
+    // neither: its entries are out and its tonnage is free until it is placed.
+    // Heat sinks that came from the engine weigh nothing.
+    std::map<std::string, int> entries;
+    for (int id : kCriticalLists)
+        for (const std::string& entry : s.Control(id).items)
+            if (components.count(entry)) ++entries[entry];
+    double equipment = 0;
+    for (const auto& [name, count] : entries) {
+        const ComponentData& data = components.at(name);
+        if (data.slots <= 0 || count % data.slots != 0)
+            return fail(count, " \"", name, "\" entries: not whole components of ", data.slots,
+                        " slots");
+        int bought = count / data.slots;
+        if (name == "Heat Sink" || name == "Double Sink") bought -= g_nSinksAllocated;
+        equipment += bought * static_cast<double>(data.tonnage);
+    }
+    if (!components.empty() && std::fabs(equipment - g_fEquipmentTonnage) > 1e-3)
+        return fail("equipment tonnage ", g_fEquipmentTonnage,
+                    " but the components in the lists weigh ", equipment);
+
     // TONNAGE REMAINING is its formula over the members.
     double remaining = s.m_nTonnage;
     for (double w : {double(s.m_fEngineTonnage), double(s.m_nGyroTonnage),
@@ -358,7 +441,7 @@ std::string CheckInvariants(CKestravDlg& s) {
 
 ReplayResult Replay(const std::string& catalogFolder, const std::vector<Action>& actions) {
     DriverSession session(catalogFolder);
-    std::string message = CheckInvariants(session.Sheet());
+    std::string message = session.Check();
     if (!message.empty()) return ReplayResult{0, "at start-up: " + message};
     for (std::size_t i = 0; i < actions.size(); ++i) {
         message = session.Play(actions[i]);

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -18,6 +19,14 @@
 class CKestravDlg;
 class CHeadlessPlatform;
 class HeadlessSheet;
+
+// Each catalogue component's tonnage and slots, read once from the catalogue
+// in use (the sheet's own record set must not move under it).
+struct ComponentData {
+    float tonnage;
+    int slots;
+};
+using ComponentTable = std::map<std::string, ComponentData>;
 
 struct Action {
     enum Kind { Click, Select, SelectEmpty, DoubleClick, DoubleClickEmpty, Focus, Menu };
@@ -51,15 +60,39 @@ class DriverSession {
 
     CKestravDlg& Sheet();
     CHeadlessPlatform& Platform();
-    // Plays one action; the empty text, or the first invariant it broke.
+    // Plays one action; the empty text, or the first invariant it broke. With
+    // a sound catalogue (the start-up showed no box) a stop-icon box is a fault;
+    // after a failed start-up every action must be refused and change nothing.
     std::string Play(const Action& action);
+    // Every invariant of the design as it stands.
+    std::string Check();
+    bool StartedSound() {
+        ObserveStart();
+        return m_startedSound;
+    }
+    bool StartFailed() {
+        ObserveStart();
+        return m_startFailed;
+    }
 
   private:
     std::unique_ptr<HeadlessSheet> m_headless;
+    void ObserveStart(); // once, before the first action: what the start-up left
+    bool m_observed = false;
+    // A placement made with values that are not the pending component's own: a
+    // removal between Add Component and the placing click leaves the values of
+    // the removed component's record, set to 0. Its entries then weigh nothing
+    // and need not be whole, as the rules say, so the equipment tonnage of this
+    // design is no longer checked.
+    bool m_strayValuePlacement = false;
+    ComponentTable m_components;
+    bool m_startedSound = false;
+    bool m_startFailed = false;
 };
 
 // Every invariant of a design between two actions; the empty text when all hold.
-std::string CheckInvariants(CKestravDlg& sheet);
+// Without components (an empty table) the equipment tonnage is not checked.
+std::string CheckInvariants(CKestravDlg& sheet, const ComponentTable& components);
 
 // Replays actions on a fresh sheet; the index of the first failing action and
 // its message, or -1.

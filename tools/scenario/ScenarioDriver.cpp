@@ -58,8 +58,10 @@ struct ShownBox {
 // named by its catalog line, made from .db files or .sql scripts; without a
 // catalog line, the project's own catalogues. A script whose first line is
 // kBasedOnProject starts from the project's own catalogue and changes it, so
-// a fixture states only what is damaged. The files in use are read at the
-// start and compared at the end: the program must never write a catalogue.
+// a fixture states only what is damaged; any other file of the fixture (a
+// journal) is copied beside them. Every file of the folder is read at the
+// start and compared at the end: the program must never write a catalogue,
+// nor create or remove anything beside it.
 const char kBasedOnProject[] = "-- based on the project's catalogue";
 
 class CatalogCopy {
@@ -98,30 +100,50 @@ class CatalogCopy {
                 return std::string(base) + ": " + error.what();
             }
         }
+        // Any other file of the fixture (a journal, a write-ahead log) goes beside them as it is.
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(source, error)) {
+            const std::string extension = entry.path().extension().string();
+            if (extension != ".db" && extension != ".sql")
+                fs::copy_file(entry.path(), m_folder / entry.path().filename(), error);
+        }
         SetCatalogFolderForTesting(m_folder.string());
         return "";
     }
-    // Reads the catalogues the program at programPath will use, to compare
-    // them after the run.
+    // Reads every file of the catalogue folder the program at programPath will
+    // use, to compare it after the run.
     void Remember(const std::string& programPath) {
-        const fs::path folder =
-            m_folder.empty() ? fs::path(CatalogFolderOf(programPath)) : m_folder;
-        for (const char* base : {"MechEngines.db", "equipment.db", "Internal.db"}) {
-            const std::string file = (folder / base).string();
-            m_contents[file] = fs::exists(file) ? ReadTextFile(file) : std::string();
-        }
+        m_used = m_folder.empty() ? fs::path(CatalogFolderOf(programPath)) : m_folder;
+        m_contents = FolderContents();
     }
-    // The first catalogue whose bytes changed since Remember, or "".
+    // The first file of the catalogue folder that appeared, went or changed
+    // since Remember (a -wal, -shm or -journal file too), or "".
     std::string Changed() const {
-        for (const auto& [file, contents] : m_contents) {
-            const std::string now = fs::exists(file) ? ReadTextFile(file) : std::string();
-            if (now != contents) return file;
+        const auto now = FolderContents();
+        for (const auto& [file, contents] : now) {
+            const auto was = m_contents.find(file);
+            if (was == m_contents.end()) return file + " (a new file)";
+            if (was->second != contents) return file;
         }
+        for (const auto& [file, contents] : m_contents)
+            if (!now.count(file)) return file + " (removed)";
         return "";
     }
 
   private:
+    std::map<std::string, std::string> FolderContents() const {
+        std::map<std::string, std::string> contents;
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(m_used, error)) {
+            const std::string file = entry.path().string();
+            contents[file] =
+                entry.is_regular_file() ? ReadTextFile(file) : std::string("(not a file)");
+        }
+        return contents;
+    }
+
     fs::path m_folder;
+    fs::path m_used; // the folder the program reads
     std::map<std::string, std::string> m_contents;
 };
 
@@ -548,6 +570,6 @@ ScenarioResult RunScenario(const Scenario& scenario, const std::string& programP
         return ScenarioResult{false, 1, "the main window never opened"};
     const std::string changed = catalog.Changed();
     if (!changed.empty() && platform.result.passed)
-        return ScenarioResult{false, 1, "the catalogue " + changed + " was written"};
+        return ScenarioResult{false, 1, "the catalogue folder was written: " + changed};
     return platform.result;
 }

@@ -1,0 +1,1 @@
+-- based on the project's catalogue

@@ -1,0 +1,2 @@
+-- based on the project's catalogue
+PRAGMA journal_mode = WAL;
