@@ -7,7 +7,7 @@
 #include "catalog/CatalogFolder.h"
 #include "catalog/MechEngines.h"
 #include "catalog/MechEquipment.h"
-#include "dao/SqlScript.h"
+#include "tools/SqlScript.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
 #include "tests/TestSupport.h"
@@ -244,7 +244,7 @@ TEST_P(CatalogueValuesTest, GivesItsMessageAndNeverWritesTheFolder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Damaged, CatalogueValuesTest, ::testing::ValuesIn(Cases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // An ordinary user, a read-only folder: a catalogue in write-ahead-log mode
 // opens and nothing appears beside it; a file the user may not read gets its

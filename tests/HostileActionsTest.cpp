@@ -2,7 +2,7 @@
 // action must be refused and change nothing; where rows were left out, the
 // design keeps every invariant with the rows that are sound.
 
-#include "dao/SqlScript.h"
+#include "tools/SqlScript.h"
 #include "tests/TestSupport.h"
 #include "tests/driver/ActionDriver.h"
 
@@ -63,6 +63,6 @@ TEST_P(HostileActionsTest, EveryActionIsRefusedOrKeepsTheInvariants) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Damaged, HostileActionsTest, ::testing::ValuesIn(kHostile),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
