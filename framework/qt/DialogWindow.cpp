@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -20,8 +21,14 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleHints>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +42,19 @@ class MirrorCheckBox : public QCheckBox {
     void nextCheckState() override {}
 };
 
+// A native list box shows whole rows only: a row the bottom edge would cut
+// is left blank, as the space below the last entry is.
+class WholeRowDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        if (view && option.rect.bottom() >= view->viewport()->height()) return;
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+};
+
 QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -46,12 +66,51 @@ bool IsTabFocus(Qt::FocusReason reason) {
 } // namespace
 
 QFont DialogFont(const DialogTemplate& dialogTemplate) {
-    // "MS Sans Serif" (and any other face a template names) is the desktop's
-    // sans-serif font at the template's size.
+    // "MS Sans Serif" (and any other face a template names) is the face whose
+    // base units match it, or the desktop's sans-serif font where that face
+    // is not installed, at the template's size.
+    const int points = dialogTemplate.fontPointSize > 0 ? dialogTemplate.fontPointSize : 8;
+    static const bool haveTemplateFace =
+        QFontDatabase::hasFamily(QString::fromLatin1(kTemplateFace));
+    if (haveTemplateFace) return QFont(QString::fromLatin1(kTemplateFace), points);
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(dialogTemplate.fontPointSize > 0 ? dialogTemplate.fontPointSize : 8);
+    font.setPointSize(points);
     return font;
+}
+
+int EditTextRoom(const QLineEdit& edit) {
+    // Qt lays a line edit's text out inside its frame, its text margins and
+    // a fixed margin of two pixels on either side.
+    const int frame = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    const QMargins margins = edit.textMargins();
+    return edit.width() - 2 * frame - margins.left() - margins.right() - 2 * 2;
+}
+
+int ListTextRoom(const QListWidget& list) {
+    // The viewport once the scroll bar shows (it may come with the next
+    // entry), less the item view's text margin on either side.
+    int room = list.width() - 2 * list.frameWidth();
+    if (list.verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        room -= list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    return room - 2 * margin;
+}
+
+QFont FittingFont(const QFont& font, const QString& text, int room) {
+    if (QFontMetrics(font).horizontalAdvance(text) <= room) return font;
+    // A stretch is relative to the unstretched cut of the family, and the
+    // face may itself be a condensed one: find its own stretch first.
+    QFont narrow = font;
+    narrow.setStretch(QFont::Unstretched);
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const int natural = QFont::Unstretched * QFontMetrics(font).horizontalAdvance(letters) /
+                        std::max(1, QFontMetrics(narrow).horizontalAdvance(letters));
+    for (int stretch = natural - 1; stretch >= natural * 3 / 4; --stretch) {
+        narrow.setStretch(stretch);
+        if (QFontMetrics(narrow).horizontalAdvance(text) <= room) return narrow;
+    }
+    return narrow;
 }
 
 DialogBaseUnits DialogBaseUnitsOf(const QFont& font) {
@@ -149,6 +208,9 @@ QWidget* CQtDialogWindow::CreateWidget(const DialogItem& item) {
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(m_client);
         edit->setReadOnly(true);
+        // A native edit box keeps a pixel between its border and its text,
+        // not Qt's three: the template's boxes were drawn for that.
+        edit->setTextMargins(-1, 0, -1, 0);
         edit->setFocusPolicy(Qt::NoFocus);
         edit->setFrame((item.style & ControlStyle::Border) != 0);
         if (item.style & ControlStyle::Centred) edit->setAlignment(Qt::AlignCenter);
@@ -165,6 +227,7 @@ QWidget* CQtDialogWindow::CreateWidget(const DialogItem& item) {
             vertical = (item.style & ControlStyle::AlwaysScroll) ? Qt::ScrollBarAlwaysOn
                                                                  : Qt::ScrollBarAsNeeded;
         list->setVerticalScrollBarPolicy(vertical);
+        list->setItemDelegate(new WholeRowDelegate(list));
         list->viewport()->installEventFilter(this);
         m_pressSeries.emplace(
             id, DoubleClickTracker(
@@ -182,6 +245,8 @@ QWidget* CQtDialogWindow::CreateWidget(const DialogItem& item) {
     }
     }
     widget->setGeometry(r.x, r.y, r.width, r.height);
+    if (item.kind == ControlKind::Edit || item.kind == ControlKind::ListBox)
+        widget->setAccessibleName(ToQt(LabelOf(m_dialog.Template(), item)));
     // Only the window's background offers the system menu.
     if (item.kind != ControlKind::Static && item.kind != ControlKind::GroupBox)
         widget->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -215,8 +280,31 @@ void CQtDialogWindow::BuildFrame() {
         menuHeight = m_menuBar->sizeHint().height();
         m_menuBar->setGeometry(0, 0, m_client->width(), menuHeight);
     }
-    m_client->move(0, menuHeight);
-    setFixedSize(m_client->width(), m_client->height() + menuHeight);
+    // The window keeps the template's size unless the screen is smaller; then
+    // the controls show in a scrollable area that fits the screen, leaving
+    // room for a title bar.
+    QSize size(m_client->width(), m_client->height() + menuHeight);
+    const QScreen* shownOn =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect available = shownOn ? shownOn->availableGeometry() : QRect(QPoint(0, 0), size);
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QSize room(available.width(), available.height() - titleBar);
+    if (size.width() > room.width() || size.height() > room.height()) {
+        m_scroll = new QScrollArea(this);
+        m_scroll->setObjectName(QStringLiteral("scroll"));
+        m_scroll->setFrameShape(QFrame::NoFrame);
+        m_scroll->setWidget(m_client);
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const bool tall = size.height() > room.height();
+        const bool wide = size.width() + (tall ? bar : 0) > room.width();
+        size = QSize(std::min(room.width(), m_client->width() + (tall ? bar : 0)),
+                     std::min(room.height(), m_client->height() + menuHeight + (wide ? bar : 0)));
+        m_scroll->setGeometry(0, menuHeight, size.width(), size.height() - menuHeight);
+        if (m_menuBar) m_menuBar->setGeometry(0, 0, size.width(), menuHeight);
+    } else {
+        m_client->move(0, menuHeight);
+    }
+    setFixedSize(size);
     if (m_dialog.GetIcon(true) || m_dialog.GetIcon(false)) setWindowIcon(ApplicationIcon());
 }
 
@@ -289,6 +377,8 @@ void CQtDialogWindow::ShowControl(Control& control, const ControlState& state) {
         auto* edit = static_cast<QLineEdit*>(widget);
         const QString text = ToQt(state.text);
         if (edit->text() != text) {
+            const QFont font = FittingFont(m_font, text, EditTextRoom(*edit));
+            if (edit->font() != font) edit->setFont(font);
             edit->setText(text);
             edit->setCursorPosition(0);
         }
@@ -322,11 +412,19 @@ void CQtDialogWindow::ShowList(Control& control, const ControlState& state) {
         // Rows as high as a line of the dialog font, so a list holds as many
         // entries as its template height was drawn for.
         const QFontMetrics metrics(m_font);
+        const int room = ListTextRoom(*list);
         list->clear();
         for (const std::string& entry : state.items) {
             auto* row = new QListWidgetItem(ToQt(entry));
-            row->setToolTip(row->text()); // the whole entry, where a narrow list cuts it
-            row->setSizeHint(QSize(metrics.horizontalAdvance(row->text()) + 6, m_base.y));
+            int width = metrics.horizontalAdvance(row->text());
+            if (width > room) {
+                const QFont narrow = FittingFont(m_font, row->text(), room);
+                row->setFont(narrow);
+                width = QFontMetrics(narrow).horizontalAdvance(row->text());
+                // The whole entry, where even the narrow face is cut.
+                if (width > room) row->setToolTip(row->text());
+            }
+            row->setSizeHint(QSize(width + 6, m_base.y));
             list->addItem(row);
         }
         control.items = state.items;
@@ -367,8 +465,20 @@ bool CQtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     switch (event->type()) {
     case QEvent::KeyPress:
-        return HandleKey(static_cast<QKeyEvent*>(event),
-                         qobject_cast<QListWidget*>(watched) != nullptr);
+        return HandleKey(static_cast<QKeyEvent*>(event), qobject_cast<QListWidget*>(watched));
+    case QEvent::KeyRelease: {
+        // Alt pressed and let go with nothing in between opens the menu bar.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Alt && !key->isAutoRepeat() && m_loneAlt) {
+            m_loneAlt = false;
+            OpenMenuBar();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+        m_loneAlt = false;
+        return false;
     case QEvent::FocusIn: {
         // Only the Tab key is the user's own move; focus given back when a
         // window is activated, or moved by the program, is not reported.
@@ -387,9 +497,21 @@ bool CQtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool CQtDialogWindow::HandleKey(QKeyEvent* key, bool inList) {
+bool CQtDialogWindow::HandleKey(QKeyEvent* key, QListWidget* list) {
     const int k = key->key();
     const bool alt = (key->modifiers() & Qt::AltModifier) != 0;
+    if (key->isAutoRepeat() && k == Qt::Key_Alt) return true;
+    m_loneAlt = k == Qt::Key_Alt && (key->modifiers() & ~Qt::AltModifier) == Qt::NoModifier;
+    if (m_loneAlt) return true;
+    const bool plain = (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == 0;
+    if (k == Qt::Key_F1 && plain) {
+        Dispatch([this] { m_dialog.Command(ID_HELP); });
+        return true;
+    }
+    if (k == Qt::Key_F10 && plain && m_menuBar) {
+        OpenMenuBar();
+        return true;
+    }
     if ((k == Qt::Key_Return || k == Qt::Key_Enter) && !alt) {
         Dispatch([this] { m_dialog.PressEnter(); });
         return true;
@@ -406,15 +528,66 @@ bool CQtDialogWindow::HandleKey(QKeyEvent* key, bool inList) {
         Dispatch([this] { m_dialog.SysCommand(SC_CLOSE); });
         return true;
     }
-    // A list's selection changes only by a click: its own key navigation is off.
-    return inList && k != Qt::Key_Tab && k != Qt::Key_Backtab;
+    if (!list || k == Qt::Key_Tab || k == Qt::Key_Backtab) return false;
+    HandleListKey(key, list);
+    // Whatever else Qt's list would do with a key (its own selection, its
+    // current entry), it does not.
+    return true;
+}
+
+bool CQtDialogWindow::HandleListKey(QKeyEvent* key, QListWidget* list) {
+    static const std::map<int, ListKey> kMoves = {
+        {Qt::Key_Up, ListKey::Up},         {Qt::Key_Down, ListKey::Down},
+        {Qt::Key_Home, ListKey::Home},     {Qt::Key_End, ListKey::End},
+        {Qt::Key_PageUp, ListKey::PageUp}, {Qt::Key_PageDown, ListKey::PageDown},
+    };
+    const int id = list->objectName().toInt();
+    const ControlState* state = m_dialog.FindControl(id);
+    if (!state || !state->enabled || !list->isEnabled()) return false;
+    if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != 0) return false;
+    const int count = static_cast<int>(state->items.size());
+    if (auto move = kMoves.find(key->key()); move != kMoves.end()) {
+        const int pageRows = std::max(1, list->viewport()->height() / std::max(1, m_base.y));
+        SelectListRow(id, RowAfterListKey(move->second, state->selection, count, pageRows));
+        return true;
+    }
+    const QString text = key->text();
+    if (text.isEmpty() || !text.at(0).isPrint()) return false;
+    // Letters typed in quick succession search for the word they spell.
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (m_typedIn != list || now - m_typedAt > QApplication::keyboardInputInterval())
+        m_typed.clear();
+    m_typed += text;
+    m_typedAt = now;
+    m_typedIn = list;
+    SelectListRow(id, RowByTypedPrefix(state->items, state->selection, m_typed.toStdString()));
+    return true;
+}
+
+void CQtDialogWindow::SelectListRow(int id, int row) {
+    // Selection only: no notification, so nothing is placed or taken away.
+    if (row < 0) return;
+    Dispatch([this, id, row] {
+        ControlState& control = m_dialog.Control(id);
+        if (control.selection == row) return;
+        control.selection = row;
+        m_dialog.TouchControl(control);
+    });
+}
+
+void CQtDialogWindow::OpenMenuBar() {
+    if (!m_menuBar || m_menuBar->actions().isEmpty()) return;
+    m_menuBar->setActiveAction(m_menuBar->actions().front());
 }
 
 bool CQtDialogWindow::HandleListMouse(int id, QListWidget* list, QMouseEvent* mouse) {
     if (!list->isEnabled() || mouse->button() != Qt::LeftButton) return true;
     const QPoint at = mouse->position().toPoint();
     const QModelIndex index = list->indexAt(at);
-    const int row = index.isValid() ? index.row() : -1;
+    // A row the bottom edge cuts is not shown: a click there is a click on blank space.
+    const bool shown =
+        index.isValid() && list->visualRect(index).bottom() < list->viewport()->height();
+    const int row = shown ? index.row() : -1;
     if (mouse->type() == QEvent::MouseButtonPress) {
         // The second press of a double-click belongs to the double-click.
         if (m_pressSeries.at(id).IsSecondPress(mouse->timestamp(), at.x(), at.y(), mouse->button()))
