@@ -88,11 +88,15 @@ int EditTextRoom(const QLineEdit& edit) {
 }
 
 int ListTextRoom(const QListWidget& list) {
-    // The viewport once the scroll bar shows (it may come with the next
-    // entry), less the item view's text margin on either side.
+    // The viewport, less the scroll bar when it shows (always, or once the
+    // entries are more than the rows), less the item view's text margin on
+    // either side.
     int room = list.width() - 2 * list.frameWidth();
-    if (list.verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
-        room -= list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
+    const int rows = list.count() > 0 ? list.sizeHintForRow(0) * list.count() : 0;
+    const bool scrolls = list.verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ||
+                         (list.verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded &&
+                          rows > list.height() - 2 * list.frameWidth());
+    if (scrolls) room -= list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
     const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
     return room - 2 * margin;
 }
@@ -106,7 +110,7 @@ QFont FittingFont(const QFont& font, const QString& text, int room) {
     const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const int natural = QFont::Unstretched * QFontMetrics(font).horizontalAdvance(letters) /
                         std::max(1, QFontMetrics(narrow).horizontalAdvance(letters));
-    for (int stretch = natural - 1; stretch >= natural * 3 / 4; --stretch) {
+    for (int stretch = natural - 1; stretch >= natural * 2 / 3; --stretch) {
         narrow.setStretch(stretch);
         if (QFontMetrics(narrow).horizontalAdvance(text) <= room) return narrow;
     }
@@ -412,10 +416,15 @@ void CQtDialogWindow::ShowList(Control& control, const ControlState& state) {
         // Rows as high as a line of the dialog font, so a list holds as many
         // entries as its template height was drawn for.
         const QFontMetrics metrics(m_font);
-        const int room = ListTextRoom(*list);
         list->clear();
         for (const std::string& entry : state.items) {
             auto* row = new QListWidgetItem(ToQt(entry));
+            row->setSizeHint(QSize(metrics.horizontalAdvance(row->text()) + 6, m_base.y));
+            list->addItem(row);
+        }
+        const int room = ListTextRoom(*list);
+        for (int i = 0; i < list->count(); ++i) {
+            QListWidgetItem* row = list->item(i);
             int width = metrics.horizontalAdvance(row->text());
             if (width > room) {
                 const QFont narrow = FittingFont(m_font, row->text(), room);
@@ -423,9 +432,8 @@ void CQtDialogWindow::ShowList(Control& control, const ControlState& state) {
                 width = QFontMetrics(narrow).horizontalAdvance(row->text());
                 // The whole entry, where even the narrow face is cut.
                 if (width > room) row->setToolTip(row->text());
+                row->setSizeHint(QSize(width + 6, m_base.y));
             }
-            row->setSizeHint(QSize(width + 6, m_base.y));
-            list->addItem(row);
         }
         control.items = state.items;
     }
@@ -547,6 +555,7 @@ bool CQtDialogWindow::HandleListKey(QKeyEvent* key, QListWidget* list) {
     if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != 0) return false;
     const int count = static_cast<int>(state->items.size());
     if (auto move = kMoves.find(key->key()); move != kMoves.end()) {
+        m_typed.clear();
         const int pageRows = std::max(1, list->viewport()->height() / std::max(1, m_base.y));
         SelectListRow(id, RowAfterListKey(move->second, state->selection, count, pageRows));
         return true;
@@ -560,7 +569,10 @@ bool CQtDialogWindow::HandleListKey(QKeyEvent* key, QListWidget* list) {
     m_typed += text;
     m_typedAt = now;
     m_typedIn = list;
-    SelectListRow(id, RowByTypedPrefix(state->items, state->selection, m_typed.toStdString()));
+    // One letter typed again and again steps through the entries it starts.
+    const bool oneLetter = m_typed.count(m_typed.front()) == m_typed.size();
+    const QString prefix = oneLetter ? m_typed.left(1) : m_typed;
+    SelectListRow(id, RowByTypedPrefix(state->items, state->selection, prefix.toStdString()));
     return true;
 }
 

@@ -11,8 +11,8 @@
 // lone Alt open the menu bar.
 //
 // Texts are shown whole: a read-only edit box or a list entry wider than its
-// control is drawn in a narrower cut of the dialog font (down to three
-// quarters of its width); an entry that is still too wide keeps a tooltip.
+// control is drawn in a narrower cut of the dialog font (down to two
+// thirds of its width); an entry that is still too wide keeps a tooltip.
 // Lists show whole rows only, and a window taller or wider than the screen
 // shows its controls in a scrollable area.
 #pragma once
@@ -41,7 +41,7 @@ DialogBaseUnits DialogBaseUnitsOf(const QFont& font);
 // The width in which an edit box, or a list's rows, lay out their text.
 int EditTextRoom(const QLineEdit& edit);
 int ListTextRoom(const QListWidget& list);
-// font, or a narrower cut of it (not under three quarters of its width) in
+// font, or a narrower cut of it (not under two thirds of its width) in
 // which text fits room pixels; the narrowest cut when none does.
 QFont FittingFont(const QFont& font, const QString& text, int room);
 

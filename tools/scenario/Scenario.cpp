@@ -214,13 +214,15 @@ Command ReadCommand(const std::string& line, int lineNo) {
         command.id = args.Number(command.verb == Verb::Focus ? "a control id" : "a command id", 1);
         break;
     case Verb::Key: {
-        static const std::set<std::string> keys{"enter",  "escape",   "up", "down", "home", "end",
-                                                "pageup", "pagedown", "f1", "f10",  "alt"};
+        static const std::set<std::string> keys{"enter", "escape", "up",       "down", "home",
+                                                "end",   "pageup", "pagedown", "left", "right",
+                                                "tab",   "space",  "f1",       "f10",  "alt"};
         const std::string key = args.Word("a key");
         if (!keys.count(key))
-            throw ScenarioError(lineNo, "key: expected enter, escape, up, down, home, end, "
-                                        "pageup, pagedown, f1, f10 or alt, found \"" +
-                                            key + "\"");
+            throw ScenarioError(lineNo,
+                                "key: expected up, down, home, end, pageup, pagedown, left, "
+                                "right, tab, space, f1, f10, alt, enter or escape, found \"" +
+                                    key + "\"");
         command.text = key;
         command.yes = key == "enter";
         break;

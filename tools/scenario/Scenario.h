@@ -9,7 +9,7 @@
 //   click ID [N]                     select ID ROW|"TEXT"|empty
 //   dblclick ID ROW|"TEXT"|empty     focus ID
 //   menu CMD    sysmenu CMD          close
-//   key enter|escape|up|down|home|end|pageup|pagedown|f1|f10|alt
+//   key enter|escape|up|down|home|end|pageup|pagedown|left|right|tab|space|f1|f10|alt
 //                                    (to whichever control has the focus, or the open menu)
 //   type "TEXT"                      the letters of TEXT, one key each (type-ahead)
 //   expect ID "TEXT"                 expect-list ID ["A" ...]    expect-count ID N

@@ -333,12 +333,11 @@ class ScenarioPlatform : public CQtPlatform {
 
     std::string PressKey(const std::string& name) {
         static const std::map<std::string, Qt::Key> keys{
-            {"enter", Qt::Key_Return},  {"escape", Qt::Key_Escape},
-            {"up", Qt::Key_Up},         {"down", Qt::Key_Down},
-            {"home", Qt::Key_Home},     {"end", Qt::Key_End},
-            {"pageup", Qt::Key_PageUp}, {"pagedown", Qt::Key_PageDown},
-            {"f1", Qt::Key_F1},         {"f10", Qt::Key_F10},
-            {"alt", Qt::Key_Alt}};
+            {"enter", Qt::Key_Return},  {"escape", Qt::Key_Escape},     {"up", Qt::Key_Up},
+            {"down", Qt::Key_Down},     {"home", Qt::Key_Home},         {"end", Qt::Key_End},
+            {"pageup", Qt::Key_PageUp}, {"pagedown", Qt::Key_PageDown}, {"f1", Qt::Key_F1},
+            {"f10", Qt::Key_F10},       {"alt", Qt::Key_Alt},           {"left", Qt::Key_Left},
+            {"right", Qt::Key_Right},   {"tab", Qt::Key_Tab},           {"space", Qt::Key_Space}};
         const Qt::Key key = keys.at(name);
         // A lone Alt goes down with its own modifier and comes up without it.
         if (key == Qt::Key_Alt) {
