@@ -8,9 +8,9 @@ KESTRAV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-qpa-plugins libqt6test6 fonts-dejavu-core
+  qt6-base-dev qt6-qpa-plugins libqt6test6 fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth x11-utils xdotool imagemagick
-  valgrind dpkg-dev
+  valgrind dpkg-dev lintian
 )
 
 install_packages() {
