@@ -18,6 +18,7 @@
 #include "res/resource.h"
 #include "tests/TestSupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -569,6 +570,15 @@ TEST_F(QtWindowTest, EveryValueOfTheShippedCataloguesShowsWholeInItsBoxOrList) {
         }
     };
     fit.onSheet = [&](CDialog& sheet) {
+        // A screen reader says "Engine Name, Fusion 250": every box and list
+        // is named by its label once assistive technology listens.
+        QAccessible::setActive(true);
+        EXPECT_EQ(fit.ControlWidget(sheet, IDC_ENGINE_NAME)->accessibleName(), "Engine Name");
+        for (const DialogItem& item : sheet.Template().items) {
+            if (item.kind != ControlKind::Edit && item.kind != ControlKind::ListBox) continue;
+            EXPECT_FALSE(fit.ControlWidget(sheet, item.id)->accessibleName().isEmpty()) << item.id;
+        }
+        QAccessible::setActive(false);
         // Each box shows each value it can hold, through the sheet's own state.
         auto show = [&](int id, const std::string& text) {
             ControlState& control = sheet.Control(id);

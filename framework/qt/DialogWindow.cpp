@@ -5,6 +5,7 @@
 
 #include "framework/qt/QtPlatform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -102,15 +103,27 @@ int ListTextRoom(const QListWidget& list) {
 }
 
 QFont FittingFont(const QFont& font, const QString& text, int room) {
-    if (QFontMetrics(font).horizontalAdvance(text) <= room) return font;
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    if (width <= room) return font;
     // A stretch is relative to the unstretched cut of the family, and the
-    // face may itself be a condensed one: find its own stretch first.
+    // face may itself be a condensed one: its own stretch, once per family.
+    static std::map<QString, int> naturalStretch;
+    auto known = naturalStretch.find(font.family());
+    if (known == naturalStretch.end()) {
+        QFont unstretched = font;
+        unstretched.setStretch(QFont::Unstretched);
+        const QString letters =
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        const int natural = QFont::Unstretched * QFontMetrics(font).horizontalAdvance(letters) /
+                            std::max(1, QFontMetrics(unstretched).horizontalAdvance(letters));
+        known = naturalStretch.emplace(font.family(), natural).first;
+    }
+    const int natural = known->second;
+    // Widths scale with the stretch: start where the text should just fit,
+    // and narrow a step at a time while rounding leaves it too wide.
     QFont narrow = font;
-    narrow.setStretch(QFont::Unstretched);
-    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    const int natural = QFont::Unstretched * QFontMetrics(font).horizontalAdvance(letters) /
-                        std::max(1, QFontMetrics(narrow).horizontalAdvance(letters));
-    for (int stretch = natural - 1; stretch >= natural * 2 / 3; --stretch) {
+    const int floor = natural * 2 / 3;
+    for (int stretch = std::max(floor, natural * room / width); stretch >= floor; --stretch) {
         narrow.setStretch(stretch);
         if (QFontMetrics(narrow).horizontalAdvance(text) <= room) return narrow;
     }
@@ -141,6 +154,7 @@ CQtDialogWindow::CQtDialogWindow(CDialog& dialog, QWidget* parent)
     setFont(m_font);
     setSizeGripEnabled(false);
     installEventFilter(this);
+    QAccessible::installActivationObserver(this);
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     const PixelRect client = DialogClientRect(t, m_base);
@@ -148,11 +162,19 @@ CQtDialogWindow::CQtDialogWindow(CDialog& dialog, QWidget* parent)
     setFixedSize(client.width, client.height);
 }
 
-CQtDialogWindow::~CQtDialogWindow() = default;
+CQtDialogWindow::~CQtDialogWindow() {
+    QAccessible::removeActivationObserver(this);
+}
 
 QWidget* CQtDialogWindow::ControlWidget(int id) const {
     auto it = m_byId.find(id);
     return it == m_byId.end() ? nullptr : it->second;
+}
+
+void CQtDialogWindow::accessibilityActiveChanged(bool active) {
+    if (!active) return;
+    for (const auto& [widget, name] : m_accessibleNames)
+        widget->setAccessibleName(name);
 }
 
 void CQtDialogWindow::BuildControls() {
@@ -165,6 +187,7 @@ void CQtDialogWindow::BuildControls() {
         widget->installEventFilter(this);
         m_controls.push_back(Control{&item, widget, 0, item.text ? item.text : "", {}});
     }
+    accessibilityActiveChanged(QAccessible::isActive());
 }
 
 QWidget* CQtDialogWindow::CreateWidget(const DialogItem& item) {
@@ -249,8 +272,10 @@ QWidget* CQtDialogWindow::CreateWidget(const DialogItem& item) {
     }
     }
     widget->setGeometry(r.x, r.y, r.width, r.height);
+    // Named once assistive technology is listening: naming a widget makes
+    // Qt build its accessible interface, which costs start-up time for nobody.
     if (item.kind == ControlKind::Edit || item.kind == ControlKind::ListBox)
-        widget->setAccessibleName(ToQt(LabelOf(m_dialog.Template(), item)));
+        m_accessibleNames.emplace_back(widget, ToQt(LabelOf(m_dialog.Template(), item)));
     // Only the window's background offers the system menu.
     if (item.kind != ControlKind::Static && item.kind != ControlKind::GroupBox)
         widget->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -485,6 +510,7 @@ bool CQtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     case QEvent::MouseButtonPress:
+    case QEvent::WindowDeactivate: // Alt+Tab and the like: Alt was not alone
         m_loneAlt = false;
         return false;
     case QEvent::FocusIn: {

@@ -20,6 +20,7 @@
 #include "framework/Dialog.h"
 #include "framework/qt/DialogUnits.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QEventLoop>
 
@@ -45,7 +46,7 @@ int ListTextRoom(const QListWidget& list);
 // which text fits room pixels; the narrowest cut when none does.
 QFont FittingFont(const QFont& font, const QString& text, int room);
 
-class CQtDialogWindow : public QDialog {
+class CQtDialogWindow : public QDialog, public QAccessible::ActivationObserver {
   public:
     CQtDialogWindow(CDialog& dialog, QWidget* parent);
     ~CQtDialogWindow() override;
@@ -78,6 +79,8 @@ class CQtDialogWindow : public QDialog {
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Every edit box and list is named by its label once assistive technology listens.
+    void accessibilityActiveChanged(bool active) override;
 
   private:
     struct Control {
@@ -109,6 +112,7 @@ class CQtDialogWindow : public QDialog {
     QScrollArea* m_scroll = nullptr;
     std::vector<Control> m_controls; // in template order, as the dialog's state
     std::map<int, QWidget*> m_byId;
+    std::vector<std::pair<QWidget*, QString>> m_accessibleNames;
     std::map<int, DoubleClickTracker> m_pressSeries; // per list
     QEventLoop m_loop;
     bool m_movingFocus = false;
