@@ -523,8 +523,7 @@ std::vector<std::string> CutEntries(const QListWidget& list, bool* allHaveToolti
     *allHaveTooltips = true;
     for (int row = 0; row < list.count(); ++row) {
         const QListWidgetItem* item = list.item(row);
-        const QFont font = item->data(Qt::FontRole).isValid() ? item->font() : list.font();
-        if (QFontMetrics(font).horizontalAdvance(item->text()) <= ListTextRoom(list)) continue;
+        if (ShownRowWidth(list, row) <= ListTextRoom(list)) continue;
         cut.push_back(item->text().toStdString());
         if (item->toolTip() != item->text()) *allHaveTooltips = false;
     }

@@ -30,6 +30,7 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -44,7 +45,9 @@ class MirrorCheckBox : public QCheckBox {
 };
 
 // A native list box shows whole rows only: a row the bottom edge would cut
-// is left blank, as the space below the last entry is.
+// is left blank, as the space below the last entry is. A row wider than the
+// list is drawn narrowed by the factor in kNarrowRole (drawing it scaled
+// costs no font of its own to load, which start-up would pay for).
 class WholeRowDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -52,7 +55,35 @@ class WholeRowDelegate : public QStyledItemDelegate {
                const QModelIndex& index) const override {
         const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
         if (view && option.rect.bottom() >= view->viewport()->height()) return;
-        QStyledItemDelegate::paint(painter, option, index);
+        const qreal narrow = index.data(kNarrowRole).toReal();
+        if (narrow <= 0 || narrow >= 1) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QWidget* widget = item.widget;
+        const QStyle* style = widget ? widget->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget)
+                               .adjusted(margin, 0, -margin, 0);
+        const QString shown = item.text;
+        item.text.clear(); // the background, selection and focus only
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+        const QPalette::ColorGroup group =
+            !(item.state & QStyle::State_Enabled) ? QPalette::Disabled
+            : (item.state & QStyle::State_Active) ? QPalette::Normal
+                                                  : QPalette::Inactive;
+        painter->save();
+        painter->setFont(item.font);
+        painter->setPen(item.palette.color(group, (item.state & QStyle::State_Selected)
+                                                      ? QPalette::HighlightedText
+                                                      : QPalette::Text));
+        painter->translate(text.topLeft());
+        painter->scale(narrow, 1.0);
+        painter->drawText(QRectF(0, 0, text.width() / narrow, text.height()),
+                          Qt::AlignLeft | Qt::AlignVCenter, shown);
+        painter->restore();
     }
 };
 
@@ -102,12 +133,21 @@ int ListTextRoom(const QListWidget& list) {
     return room - 2 * margin;
 }
 
+int ShownRowWidth(const QListWidget& list, int row) {
+    const QListWidgetItem* item = list.item(row);
+    const int width = QFontMetrics(list.font()).horizontalAdvance(item->text());
+    const qreal narrow = item->data(kNarrowRole).toReal();
+    return narrow > 0 && narrow < 1 ? static_cast<int>(std::ceil(width * narrow)) : width;
+}
+
 QFont FittingFont(const QFont& font, const QString& text, int room) {
     const int width = QFontMetrics(font).horizontalAdvance(text);
     if (width <= room) return font;
     // A stretch is relative to the unstretched cut of the family, and the
     // face may itself be a condensed one: its own stretch, once per family.
-    static std::map<QString, int> naturalStretch;
+    // The template face is known to be semi-condensed; no other cut need be loaded to tell.
+    static std::map<QString, int> naturalStretch{
+        {QString::fromLatin1(kTemplateFace), QFont::SemiCondensed}};
     auto known = naturalStretch.find(font.family());
     if (known == naturalStretch.end()) {
         QFont unstretched = font;
@@ -120,10 +160,13 @@ QFont FittingFont(const QFont& font, const QString& text, int room) {
     }
     const int natural = known->second;
     // Widths scale with the stretch: start where the text should just fit,
-    // and narrow a step at a time while rounding leaves it too wide.
+    // and narrow while rounding leaves it too wide. The stretches are steps
+    // of five, so texts share a few cuts (each new cut is a font to load).
     QFont narrow = font;
     const int floor = natural * 2 / 3;
-    for (int stretch = std::max(floor, natural * room / width); stretch >= floor; --stretch) {
+    const int first = std::max(floor, natural * room / width / 5 * 5);
+    for (int stretch = first; stretch >= floor;
+         stretch = stretch > floor ? std::max(floor, stretch - 5) : floor - 1) {
         narrow.setStretch(stretch);
         if (QFontMetrics(narrow).horizontalAdvance(text) <= room) return narrow;
     }
@@ -452,12 +495,11 @@ void CQtDialogWindow::ShowList(Control& control, const ControlState& state) {
             QListWidgetItem* row = list->item(i);
             int width = metrics.horizontalAdvance(row->text());
             if (width > room) {
-                const QFont narrow = FittingFont(m_font, row->text(), room);
-                row->setFont(narrow);
-                width = QFontMetrics(narrow).horizontalAdvance(row->text());
-                // The whole entry, where even the narrow face is cut.
-                if (width > room) row->setToolTip(row->text());
-                row->setSizeHint(QSize(width + 6, m_base.y));
+                const qreal narrow = std::max(kNarrowest, qreal(room) / width);
+                row->setData(kNarrowRole, narrow);
+                // The whole entry, where even the narrowest drawing is cut.
+                if (ShownRowWidth(*list, i) > room) row->setToolTip(row->text());
+                row->setSizeHint(QSize(room + 6, m_base.y));
             }
         }
         control.items = state.items;

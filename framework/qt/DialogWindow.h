@@ -11,8 +11,9 @@
 // lone Alt open the menu bar.
 //
 // Texts are shown whole: a read-only edit box or a list entry wider than its
-// control is drawn in a narrower cut of the dialog font (down to two
-// thirds of its width); an entry that is still too wide keeps a tooltip.
+// control is drawn narrower (a narrower cut of the dialog font, a list row
+// scaled; down to two thirds of its width); a list entry that is still too
+// wide keeps a tooltip.
 // Lists show whole rows only, and a window taller or wider than the screen
 // shows its controls in a scrollable area.
 #pragma once
@@ -42,6 +43,11 @@ DialogBaseUnits DialogBaseUnitsOf(const QFont& font);
 // The width in which an edit box, or a list's rows, lay out their text.
 int EditTextRoom(const QLineEdit& edit);
 int ListTextRoom(const QListWidget& list);
+// A list row wider than its list is drawn narrowed by this factor (item
+// data), never below kNarrowest; the width a row's text takes as drawn.
+inline constexpr int kNarrowRole = Qt::UserRole + 1;
+inline constexpr double kNarrowest = 2.0 / 3.0;
+int ShownRowWidth(const QListWidget& list, int row);
 // font, or a narrower cut of it (not under two thirds of its width) in
 // which text fits room pixels; the narrowest cut when none does.
 QFont FittingFont(const QFont& font, const QString& text, int room);

@@ -10,10 +10,11 @@
 // relative to the window. "clipped" means the control's text needs more room
 // than the control has, measured with its own font: the caption of a button,
 // check box, label or group box, the text of an edit box, the widest entry of
-// a list (in the row's own font). The scroll line tells whether the sheet
-// shows in a scrollable area and how far its scroll bar reaches (the bottom
-// of the client area is reachable when REACH is at least CLIENT_HEIGHT). A
-// message box at start-up is printed as "message TEXT" and answered.
+// a list (as the row is drawn, narrowed where it is wider than the list).
+// The scroll line tells whether the sheet shows in a scrollable area and how
+// far its scroll bar reaches (the bottom of the client area is reachable when
+// REACH is at least CLIENT_HEIGHT). A message box at start-up is printed as
+// "message TEXT" and answered.
 
 #include "app/KestravApp.h"
 #include "catalog/CatalogFolder.h"
@@ -84,12 +85,8 @@ bool Fits(const QWidget& widget) {
         return Extent(widget, edit->text()).width + 2 * frame <= widget.width();
     }
     if (auto* list = qobject_cast<const QListWidget*>(&widget)) {
-        for (int row = 0; row < list->count(); ++row) {
-            const QListWidgetItem* item = list->item(row);
-            const QFont font = item->data(Qt::FontRole).isValid() ? item->font() : list->font();
-            if (QFontMetrics(font).horizontalAdvance(item->text()) > ListTextRoom(*list))
-                return false;
-        }
+        for (int row = 0; row < list->count(); ++row)
+            if (ShownRowWidth(*list, row) > ListTextRoom(*list)) return false;
         return true;
     }
     return true;
