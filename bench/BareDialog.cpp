@@ -9,6 +9,7 @@
 // It prints "painted <CLOCK_MONOTONIC in ns>" when the first paint ended.
 
 #include "bench/MonotonicClock.h"
+#include "framework/qt/DialogUnits.h"
 #include "res/Templates.h"
 
 #include <QApplication>
@@ -91,7 +92,10 @@ int main(int argc, char** argv) {
     const DialogTemplate& t = MainDialogTemplate();
     QDialog dialog;
     dialog.setWindowTitle(QString::fromUtf8(t.caption));
+    // The sheet's face (framework/qt/DialogUnits.h), or the desktop's where it is missing.
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    if (QFontDatabase::hasFamily(QString::fromLatin1(kTemplateFace)))
+        font = QFont(QString::fromLatin1(kTemplateFace));
     font.setPointSize(t.fontPointSize);
     dialog.setFont(font);
     const QFontMetrics metrics(font);

@@ -8,13 +8,13 @@ KESTRAV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # What building and running the program needs.
 PROGRAM_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  libsqlite3-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
+  libsqlite3-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-dejavu-extra
 )
 # What the tests and benchmarks add.
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libqt6test6
   xvfb xauth x11-utils xdotool imagemagick
-  valgrind dpkg-dev
+  valgrind dpkg-dev lintian
 )
 
 # install_packages PACKAGE...

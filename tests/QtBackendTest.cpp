@@ -1,27 +1,42 @@
 // The Qt backend: dialog-unit arithmetic, word wrapping, double-click
-// pairing, the help document's place, and a small dialog shown in a real
-// (offscreen) Qt window: widgets where the template puts them, menu states
-// that never change, focus that is reported only when the user moves it, and
-// lists rebuilt only when their entries change.
+// pairing, list keys, labels, the help document's place, and a small dialog
+// shown in a real (offscreen) Qt window: widgets where the template puts
+// them, menu states that never change, focus that is reported only when the
+// user moves it, lists rebuilt only when their entries change, whole rows,
+// the help window. Last, the design sheet itself with every value the
+// shipped catalogues can put in its boxes and lists: each fits.
 
 #include "app/KestravApp.h"
+#include "catalog/CatalogFolder.h"
+#include "catalog/MechEngines.h"
+#include "catalog/MechEquipment.h"
+#include "design/KestravDlg.h"
 #include "framework/qt/DialogUnits.h"
 #include "framework/qt/DialogWindow.h"
 #include "framework/qt/QtPlatform.h"
 #include "res/Templates.h"
+#include "res/resource.h"
+#include "tests/TestSupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -95,6 +110,61 @@ TEST(HelpDocumentTest, LivesBesideTheProgramAndOpensAtTheWindowsTopic) {
     EXPECT_EQ(HelpDocumentPath("/opt/kestrav/bin"), "/opt/kestrav/share/doc/kestrav/index.html");
     EXPECT_EQ(HelpDocumentPath("build/bin"), "build/share/doc/kestrav/index.html");
     EXPECT_EQ(HelpAnchor(131174), "context-131174");
+}
+
+TEST(ListKeysTest, MoveTheSelectionAsANativeListBoxDoes) {
+    struct Case {
+        ListKey key;
+        int current, count, page, row;
+    };
+    const Case cases[] = {
+        {ListKey::Down, 2, 10, 5, 3},     {ListKey::Down, 9, 10, 5, 9},
+        {ListKey::Up, 2, 10, 5, 1},       {ListKey::Up, 0, 10, 5, 0},
+        {ListKey::Home, 7, 10, 5, 0},     {ListKey::End, 2, 10, 5, 9},
+        {ListKey::PageDown, 2, 10, 5, 6}, {ListKey::PageDown, 8, 10, 5, 9},
+        {ListKey::PageUp, 7, 10, 5, 3},   {ListKey::PageUp, 2, 10, 5, 0},
+        {ListKey::Down, -1, 10, 5, 0},    {ListKey::End, -1, 10, 5, 9},
+        {ListKey::Down, -1, 0, 5, -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RowAfterListKey(c.key, c.current, c.count, c.page), c.row)
+            << static_cast<int>(c.key) << " from " << c.current;
+}
+
+TEST(ListKeysTest, TypeAheadFindsTheNextEntryByItsFirstLettersIgnoringCase) {
+    const std::vector<std::string> entries{"AC /10", "AC /2", "Flamer", "Large Laser", "LRM 5"};
+    EXPECT_EQ(RowByTypedPrefix(entries, -1, "l"), 3);
+    EXPECT_EQ(RowByTypedPrefix(entries, 3, "l"), 4);  // the same letter steps on
+    EXPECT_EQ(RowByTypedPrefix(entries, 4, "l"), 3);  // and round again
+    EXPECT_EQ(RowByTypedPrefix(entries, 3, "la"), 3); // a longer word may stay
+    EXPECT_EQ(RowByTypedPrefix(entries, 0, "ac /2"), 1);
+    EXPECT_EQ(RowByTypedPrefix(entries, 0, "z"), -1);
+}
+
+TEST(LabelTest, EveryBoxAndListOfTheSheetIsKnownByItsLabelOrHeading) {
+    const DialogTemplate& sheet = MainDialogTemplate();
+    const std::pair<int, const char*> named[] = {
+        {IDC_ENGINE_NAME, "Engine Name"},
+        {IDC_TONNAGE, "TONNAGE"},
+        {IDC_WEAPONS, "WEAPONS AND COMPONENTS"},
+        {IDC_LIST_LEFTTORSO, "L/TORSO"},
+        {IDC_ARMOUR_HEAD, "HEAD"},
+        {IDC_TONNAGE_REMAINING, "TONNAGE REMAINING"},
+        {IDC_LIST_HEAD, "HEAD"},
+    };
+    for (const auto& [id, label] : named) {
+        const DialogItem* item = nullptr;
+        for (const DialogItem& candidate : sheet.items)
+            if (candidate.id == id) item = &candidate;
+        ASSERT_NE(item, nullptr) << id;
+        EXPECT_EQ(LabelOf(sheet, *item), label) << id;
+    }
+    for (const DialogTemplate* t : {&sheet, &EquipmentDetailsDialogTemplate()}) {
+        for (const DialogItem& item : t->items) {
+            if (item.kind != ControlKind::Edit && item.kind != ControlKind::ListBox) continue;
+            EXPECT_FALSE(LabelOf(*t, item).empty()) << item.id;
+        }
+    }
 }
 
 // ---- A small dialog in a real window ----
@@ -237,6 +307,9 @@ TEST_F(QtWindowTest, WidgetsFollowTheTemplate) {
         const DialogBaseUnits base = DialogBaseUnitsOf(DialogFont(ProbeTemplate()));
         const PixelRect r = DluRectToPixels(70, 10, 60, 60, base);
         EXPECT_EQ(list->geometry(), QRect(r.x, r.y, r.width, r.height));
+        EXPECT_EQ(window.font().family(), kTemplateFace); // installed by the set-up script
+        EXPECT_EQ(base.x, 6);
+        EXPECT_EQ(base.y, 13);
         ASSERT_EQ(list->count(), 2);
         EXPECT_EQ(list->item(1)->text(), "Beta");
     });
@@ -314,6 +387,286 @@ TEST_F(QtWindowTest, OnlyControlsThatChangedAreShownAgain) {
         platform.Sync(dialog);
         EXPECT_TRUE(list->selectedItems().isEmpty());
     });
+}
+
+TEST_F(QtWindowTest, ListKeysMoveTheSelectionOnlyAndTheLastCutRowIsNotDrawn) {
+    Run([this](ProbeDialog& dialog, QDialog& window) {
+        auto* list = Widget<QListWidget>(window, kList);
+        for (const char* entry : {"Gamma", "Delta", "Epsilon", "Zeta", "Eta", "Theta", "Iota"})
+            dialog.m_list.AddString(entry);
+        platform.Sync(dialog);
+        list->setFocus();
+        const int focusCount = dialog.setFocusCount;
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(dialog.m_list.GetCurSel(), 0);
+        QTest::keyClick(list, Qt::Key_End);
+        EXPECT_EQ(dialog.m_list.GetCurSel(), 8);
+        QTest::keyClick(list, Qt::Key_Home);
+        QTest::keyClicks(list, "ep");
+        EXPECT_EQ(dialog.m_list.GetCurSel(), 4);
+        EXPECT_EQ(list->selectedItems().front()->text(), "Epsilon");
+        EXPECT_EQ(dialog.setFocusCount, focusCount); // no notification: nothing placed
+        EXPECT_EQ(dialog.m_list.GetCount(), 9);
+        // Nine rows do not fit: the row the bottom edge cuts is left blank.
+        QTest::keyClick(list, Qt::Key_Home);
+        const QImage shown = list->viewport()->grab().toImage();
+        int cut = -1;
+        for (int row = 0; row < list->count() && cut < 0; ++row)
+            if (list->visualItemRect(list->item(row)).bottom() >= shown.height()) cut = row;
+        ASSERT_GE(cut, 0);
+        const QRect strip = list->visualItemRect(list->item(cut)).intersected(shown.rect());
+        const QRgb background = shown.pixel(strip.right() - 1, strip.top());
+        for (int y = strip.top(); y <= strip.bottom(); ++y)
+            for (int x = strip.left(); x <= strip.right(); ++x)
+                ASSERT_EQ(shown.pixel(x, y), background) << "row " << cut << " is drawn cut";
+    });
+}
+
+TEST_F(QtWindowTest, MessageBoxButtonsCarryTextOnly) {
+    struct IconCheck : ProbePlatform {
+        bool iconless = false;
+        void MessageBoxShown(QMessageBox& box) override {
+            iconless = box.button(QMessageBox::Ok)->icon().isNull();
+            ProbePlatform::MessageBoxShown(box);
+        }
+    } check;
+    AfxGetApp()->m_pPlatform = &check;
+    check.body = [](ProbeDialog& dialog, QDialog&) { dialog.MessageBox("text", "CAPTION"); };
+    ProbeDialog dialog;
+    dialog.DoModal();
+    AfxGetApp()->m_pPlatform = &platform;
+    EXPECT_TRUE(check.iconless);
+}
+
+TEST_F(QtWindowTest, HelpOpensInTheProgramsOwnWindowOrSaysWhereTheDocumentWasLookedFor) {
+    struct HelpCheck : ProbePlatform {
+        std::string box;
+        void MessageBoxShown(QMessageBox& shown) override {
+            box = shown.text().toStdString();
+            ProbePlatform::MessageBoxShown(shown);
+        }
+    } check;
+    AfxGetApp()->m_pPlatform = &check;
+    TempDir empty;
+    check.body = [&check, &empty](ProbeDialog&, QDialog&) {
+        ASSERT_TRUE(check.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
+        const std::string where = HelpDocumentPath(empty.File("bin"));
+        EXPECT_EQ(check.box,
+                  "Failed to launch help.\n\nThe help document was looked for at " + where + ".");
+        EXPECT_EQ(check.HelpBrowser(), nullptr);
+        std::filesystem::create_directories(empty.File("share/doc/kestrav"));
+        std::filesystem::copy_file(std::string(KESTRAV_SOURCE_DIR) + "/doc/index.html", where);
+        check.box.clear();
+        ASSERT_TRUE(check.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
+        EXPECT_TRUE(check.box.empty());
+        QTextBrowser* browser = check.HelpBrowser();
+        ASSERT_NE(browser, nullptr);
+        EXPECT_TRUE(browser->window()->isVisible());
+        EXPECT_EQ(browser->source().fragment(), "context-131174");
+        EXPECT_TRUE(browser->toPlainText().contains("Catalogue values"));
+        check.WinHelp("", HELP_QUIT, 0);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(check.HelpBrowser(), nullptr);
+    };
+    ProbeDialog dialog;
+    dialog.DoModal();
+    AfxGetApp()->m_pPlatform = &platform;
+}
+
+// ---- Every value the shipped catalogues can show fits the sheet ----
+
+// The widest texts each control of the sheet can show, on the project's catalogues.
+struct SheetValues {
+    std::vector<std::string> engineNames, ratings, numbers, equipment, slotEntries;
+};
+
+SheetValues ReadSheetValues() {
+    SheetValues values;
+    CMechEngines engines;
+    engines.Open();
+    for (engines.MoveFirst(); !engines.IsEOF(); engines.MoveNext()) {
+        values.engineNames.push_back(engines.m_EngineName);
+        values.ratings.push_back(std::to_string(engines.m_Rating));
+    }
+    engines.Close();
+    MechEquipment equipment;
+    equipment.Open();
+    for (equipment.MoveFirst(); !equipment.IsEOF(); equipment.MoveNext())
+        values.equipment.push_back(equipment.m_Item);
+    equipment.Close();
+    // Every weight and count the sheet shows: the half tons from -100 to 100
+    // in the binding pass's format, and the whole numbers up to 999.
+    for (int halves = -200; halves <= 200; ++halves) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.*g", 6, halves / 2.0);
+        values.numbers.push_back(text);
+    }
+    for (int n = 100; n <= 999; ++n)
+        values.numbers.push_back(std::to_string(n));
+    // What a location list can hold besides the catalogue and its own fixed
+    // contents: the entries the rules place by themselves.
+    values.slotEntries = {"Engine",   "Heat Sink",  "Double Sink",
+                          "Jump Jet", "Endo Steel", "Ferro Fibrous"};
+    values.slotEntries.insert(values.slotEntries.end(), values.equipment.begin(),
+                              values.equipment.end());
+    return values;
+}
+
+bool EditShowsWhole(const QLineEdit& edit) {
+    return QFontMetrics(edit.font()).horizontalAdvance(edit.text()) <= EditTextRoom(edit);
+}
+
+// The entries of a list that it cuts, and whether each cut one has its tooltip.
+std::vector<std::string> CutEntries(const QListWidget& list, bool* allHaveTooltips) {
+    std::vector<std::string> cut;
+    *allHaveTooltips = true;
+    for (int row = 0; row < list.count(); ++row) {
+        const QListWidgetItem* item = list.item(row);
+        if (ShownRowWidth(list, row) <= ListTextRoom(list)) continue;
+        cut.push_back(item->text().toStdString());
+        if (item->toolTip() != item->text()) *allHaveTooltips = false;
+    }
+    return cut;
+}
+
+class FitPlatform : public CQtPlatform {
+  public:
+    std::function<void(CDialog&)> onSheet;
+    std::function<void(CDialog&)> onDetails;
+    int boxes = 0;
+
+  protected:
+    void DialogShown(CDialog& dialog, QDialog& window) override {
+        const bool sheet = AfxGetApp()->m_pMainWnd == &dialog;
+        QTimer::singleShot(0, &window, [this, &dialog, sheet] {
+            (sheet ? onSheet : onDetails)(dialog);
+            if (!dialog.IsEnded()) dialog.EndDialog(IDCANCEL);
+            Sync(dialog);
+        });
+    }
+    void MessageBoxShown(QMessageBox& box) override {
+        ++boxes;
+        box.accept();
+    }
+};
+
+TEST_F(QtWindowTest, EveryValueOfTheShippedCataloguesShowsWholeInItsBoxOrList) {
+    SetCatalogFolderForTesting(KESTRAV_CATALOG_DIR);
+    const SheetValues values = ReadSheetValues();
+    ASSERT_FALSE(values.engineNames.empty());
+    ASSERT_FALSE(values.equipment.empty());
+    FitPlatform fit;
+    AfxGetApp()->m_pPlatform = &fit;
+    std::set<std::string> detailsShown;
+    fit.onDetails = [&](CDialog& details) {
+        for (const DialogItem& item : details.Template().items) {
+            auto* edit = qobject_cast<QLineEdit*>(fit.ControlWidget(details, item.id));
+            if (!edit) continue;
+            EXPECT_TRUE(EditShowsWhole(*edit)) << "Equipment Details " << item.id << " cuts \""
+                                               << edit->text().toStdString() << "\"";
+            if (item.id == 1134) detailsShown.insert(edit->text().toStdString());
+        }
+    };
+    fit.onSheet = [&](CDialog& sheet) {
+        // A screen reader says "Engine Name, Fusion 250": every box and list
+        // is named by its label once assistive technology listens.
+        QAccessible::setActive(true);
+        EXPECT_EQ(fit.ControlWidget(sheet, IDC_ENGINE_NAME)->accessibleName(), "Engine Name");
+        for (const DialogItem& item : sheet.Template().items) {
+            if (item.kind != ControlKind::Edit && item.kind != ControlKind::ListBox) continue;
+            EXPECT_FALSE(fit.ControlWidget(sheet, item.id)->accessibleName().isEmpty()) << item.id;
+        }
+        QAccessible::setActive(false);
+        // Each box shows each value it can hold, through the sheet's own state.
+        auto show = [&](int id, const std::string& text) {
+            ControlState& control = sheet.Control(id);
+            control.text = text;
+            sheet.TouchControl(control);
+            fit.Sync(sheet);
+        };
+        for (const DialogItem& item : sheet.Template().items) {
+            auto* edit = qobject_cast<QLineEdit*>(fit.ControlWidget(sheet, item.id));
+            if (!edit) continue;
+            const std::vector<std::string>& shown = item.id == IDC_ENGINE_NAME ? values.engineNames
+                                                    : item.id == IDC_ENGINE_RATING ? values.ratings
+                                                                                   : values.numbers;
+            for (const std::string& text : shown) {
+                show(item.id, text);
+                EXPECT_TRUE(EditShowsWhole(*edit)) << item.id << " cuts \"" << text << "\" ("
+                                                   << LabelOf(sheet.Template(), item) << ")";
+            }
+        }
+        // Every list with every entry it can hold. The weapons and heat-sink
+        // lists show every entry whole; a location list narrower than a
+        // catalogue name shows it condensed, and where even that is cut,
+        // carries it whole as a tooltip.
+        const std::pair<int, const std::vector<std::string>*> lists[] = {
+            {IDC_WEAPONS, &values.equipment},           {IDC_ENGINE_HEATSINKS, nullptr},
+            {IDC_LIST_HEAD, &values.slotEntries},       {IDC_LIST_LEFTARM, &values.slotEntries},
+            {IDC_LIST_LEFTTORSO, &values.slotEntries},  {IDC_LIST_CENTRETORSO, &values.slotEntries},
+            {IDC_LIST_RIGHTTORSO, &values.slotEntries}, {IDC_LIST_RIGHTARM, &values.slotEntries},
+            {IDC_LIST_LEFTLEG, &values.slotEntries},    {IDC_LIST_RIGHTLEG, &values.slotEntries},
+        };
+        const std::vector<std::string> sinks{"Heat Sink", "Double Sink"};
+        for (const auto& [id, entries] : lists) {
+            ControlState& control = sheet.Control(id);
+            const std::vector<std::string> fixed = control.items;
+            auto* list = qobject_cast<QListWidget*>(fit.ControlWidget(sheet, id));
+            ASSERT_NE(list, nullptr);
+            // A location list holds its fixed contents and one entry more
+            // at a time (never more than it has rows); the others hold all.
+            std::vector<std::vector<std::string>> shown;
+            if (entries == &values.slotEntries) {
+                shown.push_back(fixed);
+                for (const std::string& entry : *entries) {
+                    shown.push_back(fixed);
+                    shown.back().push_back(entry);
+                }
+            } else {
+                shown.push_back(entries ? *entries : sinks);
+            }
+            std::set<std::string> cut;
+            bool tooltips = true;
+            for (const std::vector<std::string>& held : shown) {
+                sheet.Control(id).items = held;
+                sheet.TouchControl(sheet.Control(id));
+                fit.Sync(sheet);
+                bool all = false;
+                for (const std::string& entry : CutEntries(*list, &all))
+                    cut.insert(entry);
+                tooltips = tooltips && all;
+            }
+            std::string cutText;
+            for (const std::string& entry : cut)
+                cutText += " \"" + entry + "\"";
+            if (entries == &values.slotEntries) {
+                EXPECT_TRUE(tooltips) << id << " cuts without a tooltip:" << cutText;
+                if (!cut.empty()) std::printf("%d keeps a tooltip for%s\n", id, cutText.c_str());
+            } else {
+                EXPECT_TRUE(cut.empty()) << id << " cuts" << cutText;
+            }
+        }
+        // Equipment Details, through a double-click on every weapon.
+        for (std::size_t row = 0; row < values.equipment.size(); ++row) {
+            ControlState& weapons = sheet.Control(IDC_WEAPONS);
+            weapons.items = values.equipment;
+            sheet.TouchControl(weapons);
+            sheet.DoubleClickList(IDC_WEAPONS, static_cast<int>(row));
+        }
+    };
+    ResetProgramWideValues();
+    {
+        CKestravDlg sheet;
+        AfxGetApp()->m_pMainWnd = &sheet;
+        sheet.DoModal();
+        AfxGetApp()->m_pMainWnd = nullptr;
+    }
+    ResetProgramWideValues();
+    SetCatalogFolderForTesting("");
+    AfxGetApp()->m_pPlatform = &platform;
+    EXPECT_EQ(fit.boxes, 0);
+    EXPECT_EQ(detailsShown.size(),
+              std::set<std::string>(values.equipment.begin(), values.equipment.end()).size());
 }
 
 } // namespace

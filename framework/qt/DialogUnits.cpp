@@ -3,6 +3,9 @@
 
 #include "framework/qt/DialogUnits.h"
 
+#include <algorithm>
+#include <cctype>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -72,6 +75,84 @@ bool DoubleClickTracker::IsSecondPress(unsigned long timestamp, int x, int y, in
     m_y = y;
     m_button = button;
     return second;
+}
+
+int RowAfterListKey(ListKey key, int current, int count, int pageRows) {
+    if (count <= 0) return -1;
+    const int last = count - 1;
+    const int page = std::max(1, pageRows - 1);
+    if (current < 0 || current > last) return key == ListKey::End ? last : 0;
+    switch (key) {
+    case ListKey::Up:
+        return std::max(0, current - 1);
+    case ListKey::Down:
+        return std::min(last, current + 1);
+    case ListKey::Home:
+        return 0;
+    case ListKey::End:
+        return last;
+    case ListKey::PageUp:
+        return std::max(0, current - page);
+    case ListKey::PageDown:
+        return std::min(last, current + page);
+    }
+    return current;
+}
+
+namespace {
+
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
+    if (prefix.size() > text.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) !=
+            std::tolower(static_cast<unsigned char>(prefix[i])))
+            return false;
+    return true;
+}
+
+std::string LabelText(const char* text) {
+    std::string label;
+    for (const char* c = text; *c; ++c)
+        if (*c != '&') label += *c;
+    const auto first = label.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return label.substr(first, label.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+int RowByTypedPrefix(const std::vector<std::string>& entries, int current,
+                     const std::string& prefix) {
+    const int count = static_cast<int>(entries.size());
+    if (count == 0 || prefix.empty()) return -1;
+    const int start = current < 0 ? 0 : (prefix.size() == 1 ? current + 1 : current);
+    for (int i = 0; i < count; ++i) {
+        const int row = (start + i) % count;
+        if (StartsWithIgnoringCase(entries[row], prefix)) return row;
+    }
+    return -1;
+}
+
+std::string LabelOf(const DialogTemplate& dialogTemplate, const DialogItem& item) {
+    std::string best;
+    int bestGap = INT_MAX;
+    for (const DialogItem& other : dialogTemplate.items) {
+        if (other.kind != ControlKind::Static || !other.text) continue;
+        const std::string text = LabelText(other.text);
+        if (text.empty()) continue;
+        const bool sameRow = other.y < item.y + item.cy && other.y + other.cy > item.y;
+        const bool sameColumns = other.x < item.x + item.cx && other.x + other.cx > item.x;
+        int gap = INT_MAX;
+        if (sameRow && other.x + other.cx <= item.x + 2)
+            gap = item.x - (other.x + other.cx);
+        else if (sameColumns && other.y + other.cy <= item.y + 2)
+            gap = item.y - (other.y + other.cy);
+        if (gap < bestGap) {
+            bestGap = gap;
+            best = text;
+        }
+    }
+    return best;
 }
 
 std::string HelpDocumentPath(const std::string& executableFolder) {

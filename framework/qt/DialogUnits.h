@@ -13,6 +13,13 @@
 #include <string>
 #include <vector>
 
+// The face the templates' 8-point "MS Sans Serif" maps to: measured at 96 dpi,
+// DejaVu Sans Condensed at 8 points averages 6.1 px over A-Z a-z and is 13 px
+// high, the 6 x 13 base units the templates were laid out for (Liberation
+// Sans and Arimo give 6 x 12, FreeSans 6 x 11, DejaVu Sans 7 x 13). Debian
+// ships it in fonts-dejavu-extra.
+inline constexpr char kTemplateFace[] = "DejaVu Sans Condensed";
+
 struct DialogBaseUnits {
     int x; // average width of the letters A-Z a-z, in pixels
     int y; // line height of the dialog font, in pixels
@@ -56,6 +63,23 @@ class DoubleClickTracker {
     unsigned long m_timestamp = 0;
     int m_x = 0, m_y = 0, m_button = 0;
 };
+
+// The keys with which a native list box moves its selection.
+enum class ListKey { Up, Down, Home, End, PageUp, PageDown };
+// The row a key selects in a list of count entries whose selection is
+// current (-1: none) and that shows pageRows rows; -1 when the list is empty.
+// Without a selection every key but End selects the first entry.
+int RowAfterListKey(ListKey key, int current, int count, int pageRows);
+// Type-ahead: the first entry, going down from current and round again,
+// that starts with prefix, ignoring case; -1 when none does. A single
+// letter starts after the selection (typing it again steps through the
+// entries with that letter); a longer prefix may keep the selection.
+int RowByTypedPrefix(const std::vector<std::string>& entries, int current,
+                     const std::string& prefix);
+// The label a control of a template is known by: the nearest text with
+// words in it to its left on its row, or above it over its columns; its
+// access-key marks and padding dropped. Empty when there is none.
+std::string LabelOf(const DialogTemplate& dialogTemplate, const DialogItem& item);
 
 // The help document beside an installed or built program, and the anchor of a help context.
 std::string HelpDocumentPath(const std::string& executableFolder);

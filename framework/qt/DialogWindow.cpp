@@ -5,9 +5,11 @@
 
 #include "framework/qt/QtPlatform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -20,8 +22,15 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleHints>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -35,6 +44,49 @@ class MirrorCheckBox : public QCheckBox {
     void nextCheckState() override {}
 };
 
+// A native list box shows whole rows only: a row the bottom edge would cut
+// is left blank, as the space below the last entry is. A row wider than the
+// list is drawn narrowed by the factor in kNarrowRole (drawing it scaled
+// costs no font of its own to load, which start-up would pay for).
+class WholeRowDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        if (view && option.rect.bottom() >= view->viewport()->height()) return;
+        const qreal narrow = index.data(kNarrowRole).toReal();
+        if (narrow <= 0 || narrow >= 1) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QWidget* widget = item.widget;
+        const QStyle* style = widget ? widget->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget)
+                               .adjusted(margin, 0, -margin, 0);
+        const QString shown = item.text;
+        item.text.clear(); // the background, selection and focus only
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+        const QPalette::ColorGroup group =
+            !(item.state & QStyle::State_Enabled) ? QPalette::Disabled
+            : (item.state & QStyle::State_Active) ? QPalette::Normal
+                                                  : QPalette::Inactive;
+        painter->save();
+        painter->setFont(item.font);
+        painter->setPen(item.palette.color(group, (item.state & QStyle::State_Selected)
+                                                      ? QPalette::HighlightedText
+                                                      : QPalette::Text));
+        painter->translate(text.topLeft());
+        painter->scale(narrow, 1.0);
+        painter->drawText(QRectF(0, 0, text.width() / narrow, text.height()),
+                          Qt::AlignLeft | Qt::AlignVCenter, shown);
+        painter->restore();
+    }
+};
+
 QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -46,12 +98,79 @@ bool IsTabFocus(Qt::FocusReason reason) {
 } // namespace
 
 QFont DialogFont(const DialogTemplate& dialogTemplate) {
-    // "MS Sans Serif" (and any other face a template names) is the desktop's
-    // sans-serif font at the template's size.
+    // "MS Sans Serif" (and any other face a template names) is the face whose
+    // base units match it, or the desktop's sans-serif font where that face
+    // is not installed, at the template's size.
+    const int points = dialogTemplate.fontPointSize > 0 ? dialogTemplate.fontPointSize : 8;
+    static const bool haveTemplateFace =
+        QFontDatabase::hasFamily(QString::fromLatin1(kTemplateFace));
+    if (haveTemplateFace) return QFont(QString::fromLatin1(kTemplateFace), points);
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(dialogTemplate.fontPointSize > 0 ? dialogTemplate.fontPointSize : 8);
+    font.setPointSize(points);
     return font;
+}
+
+int EditTextRoom(const QLineEdit& edit) {
+    // Qt lays a line edit's text out inside its frame, its text margins and
+    // a fixed margin of two pixels on either side.
+    const int frame = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    const QMargins margins = edit.textMargins();
+    return edit.width() - 2 * frame - margins.left() - margins.right() - 2 * 2;
+}
+
+int ListTextRoom(const QListWidget& list) {
+    // The viewport, less the scroll bar when it shows (always, or once the
+    // entries are more than the rows), less the item view's text margin on
+    // either side.
+    int room = list.width() - 2 * list.frameWidth();
+    const int rows = list.count() > 0 ? list.sizeHintForRow(0) * list.count() : 0;
+    const bool scrolls = list.verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ||
+                         (list.verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded &&
+                          rows > list.height() - 2 * list.frameWidth());
+    if (scrolls) room -= list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    return room - 2 * margin;
+}
+
+int ShownRowWidth(const QListWidget& list, int row) {
+    const QListWidgetItem* item = list.item(row);
+    const int width = QFontMetrics(list.font()).horizontalAdvance(item->text());
+    const qreal narrow = item->data(kNarrowRole).toReal();
+    return narrow > 0 && narrow < 1 ? static_cast<int>(std::ceil(width * narrow)) : width;
+}
+
+QFont FittingFont(const QFont& font, const QString& text, int room) {
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    if (width <= room) return font;
+    // A stretch is relative to the unstretched cut of the family, and the
+    // face may itself be a condensed one: its own stretch, once per family.
+    // The template face is known to be semi-condensed; no other cut need be loaded to tell.
+    static std::map<QString, int> naturalStretch{
+        {QString::fromLatin1(kTemplateFace), QFont::SemiCondensed}};
+    auto known = naturalStretch.find(font.family());
+    if (known == naturalStretch.end()) {
+        QFont unstretched = font;
+        unstretched.setStretch(QFont::Unstretched);
+        const QString letters =
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        const int natural = QFont::Unstretched * QFontMetrics(font).horizontalAdvance(letters) /
+                            std::max(1, QFontMetrics(unstretched).horizontalAdvance(letters));
+        known = naturalStretch.emplace(font.family(), natural).first;
+    }
+    const int natural = known->second;
+    // Widths scale with the stretch: start where the text should just fit,
+    // and narrow while rounding leaves it too wide. The stretches are steps
+    // of five, so texts share a few cuts (each new cut is a font to load).
+    QFont narrow = font;
+    const int floor = natural * 2 / 3;
+    const int first = std::max(floor, natural * room / width / 5 * 5);
+    for (int stretch = first; stretch >= floor;
+         stretch = stretch > floor ? std::max(floor, stretch - 5) : floor - 1) {
+        narrow.setStretch(stretch);
+        if (QFontMetrics(narrow).horizontalAdvance(text) <= room) return narrow;
+    }
+    return narrow;
 }
 
 DialogBaseUnits DialogBaseUnitsOf(const QFont& font) {
@@ -78,6 +197,7 @@ CQtDialogWindow::CQtDialogWindow(CDialog& dialog, QWidget* parent)
     setFont(m_font);
     setSizeGripEnabled(false);
     installEventFilter(this);
+    QAccessible::installActivationObserver(this);
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     const PixelRect client = DialogClientRect(t, m_base);
@@ -85,11 +205,19 @@ CQtDialogWindow::CQtDialogWindow(CDialog& dialog, QWidget* parent)
     setFixedSize(client.width, client.height);
 }
 
-CQtDialogWindow::~CQtDialogWindow() = default;
+CQtDialogWindow::~CQtDialogWindow() {
+    QAccessible::removeActivationObserver(this);
+}
 
 QWidget* CQtDialogWindow::ControlWidget(int id) const {
     auto it = m_byId.find(id);
     return it == m_byId.end() ? nullptr : it->second;
+}
+
+void CQtDialogWindow::accessibilityActiveChanged(bool active) {
+    if (!active) return;
+    for (const auto& [widget, name] : m_accessibleNames)
+        widget->setAccessibleName(name);
 }
 
 void CQtDialogWindow::BuildControls() {
@@ -102,6 +230,7 @@ void CQtDialogWindow::BuildControls() {
         widget->installEventFilter(this);
         m_controls.push_back(Control{&item, widget, 0, item.text ? item.text : "", {}});
     }
+    accessibilityActiveChanged(QAccessible::isActive());
 }
 
 QWidget* CQtDialogWindow::CreateWidget(const DialogItem& item) {
@@ -149,6 +278,9 @@ QWidget* CQtDialogWindow::CreateWidget(const DialogItem& item) {
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(m_client);
         edit->setReadOnly(true);
+        // A native edit box keeps a pixel between its border and its text,
+        // not Qt's three: the template's boxes were drawn for that.
+        edit->setTextMargins(-1, 0, -1, 0);
         edit->setFocusPolicy(Qt::NoFocus);
         edit->setFrame((item.style & ControlStyle::Border) != 0);
         if (item.style & ControlStyle::Centred) edit->setAlignment(Qt::AlignCenter);
@@ -165,6 +297,7 @@ QWidget* CQtDialogWindow::CreateWidget(const DialogItem& item) {
             vertical = (item.style & ControlStyle::AlwaysScroll) ? Qt::ScrollBarAlwaysOn
                                                                  : Qt::ScrollBarAsNeeded;
         list->setVerticalScrollBarPolicy(vertical);
+        list->setItemDelegate(new WholeRowDelegate(list));
         list->viewport()->installEventFilter(this);
         m_pressSeries.emplace(
             id, DoubleClickTracker(
@@ -182,6 +315,10 @@ QWidget* CQtDialogWindow::CreateWidget(const DialogItem& item) {
     }
     }
     widget->setGeometry(r.x, r.y, r.width, r.height);
+    // Named once assistive technology is listening: naming a widget makes
+    // Qt build its accessible interface, which costs start-up time for nobody.
+    if (item.kind == ControlKind::Edit || item.kind == ControlKind::ListBox)
+        m_accessibleNames.emplace_back(widget, ToQt(LabelOf(m_dialog.Template(), item)));
     // Only the window's background offers the system menu.
     if (item.kind != ControlKind::Static && item.kind != ControlKind::GroupBox)
         widget->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -215,8 +352,31 @@ void CQtDialogWindow::BuildFrame() {
         menuHeight = m_menuBar->sizeHint().height();
         m_menuBar->setGeometry(0, 0, m_client->width(), menuHeight);
     }
-    m_client->move(0, menuHeight);
-    setFixedSize(m_client->width(), m_client->height() + menuHeight);
+    // The window keeps the template's size unless the screen is smaller; then
+    // the controls show in a scrollable area that fits the screen, leaving
+    // room for a title bar.
+    QSize size(m_client->width(), m_client->height() + menuHeight);
+    const QScreen* shownOn =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect available = shownOn ? shownOn->availableGeometry() : QRect(QPoint(0, 0), size);
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QSize room(available.width(), available.height() - titleBar);
+    if (size.width() > room.width() || size.height() > room.height()) {
+        m_scroll = new QScrollArea(this);
+        m_scroll->setObjectName(QStringLiteral("scroll"));
+        m_scroll->setFrameShape(QFrame::NoFrame);
+        m_scroll->setWidget(m_client);
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const bool tall = size.height() > room.height();
+        const bool wide = size.width() + (tall ? bar : 0) > room.width();
+        size = QSize(std::min(room.width(), m_client->width() + (tall ? bar : 0)),
+                     std::min(room.height(), m_client->height() + menuHeight + (wide ? bar : 0)));
+        m_scroll->setGeometry(0, menuHeight, size.width(), size.height() - menuHeight);
+        if (m_menuBar) m_menuBar->setGeometry(0, 0, size.width(), menuHeight);
+    } else {
+        m_client->move(0, menuHeight);
+    }
+    setFixedSize(size);
     if (m_dialog.GetIcon(true) || m_dialog.GetIcon(false)) setWindowIcon(ApplicationIcon());
 }
 
@@ -289,6 +449,8 @@ void CQtDialogWindow::ShowControl(Control& control, const ControlState& state) {
         auto* edit = static_cast<QLineEdit*>(widget);
         const QString text = ToQt(state.text);
         if (edit->text() != text) {
+            const QFont font = FittingFont(m_font, text, EditTextRoom(*edit));
+            if (edit->font() != font) edit->setFont(font);
             edit->setText(text);
             edit->setCursorPosition(0);
         }
@@ -325,9 +487,20 @@ void CQtDialogWindow::ShowList(Control& control, const ControlState& state) {
         list->clear();
         for (const std::string& entry : state.items) {
             auto* row = new QListWidgetItem(ToQt(entry));
-            row->setToolTip(row->text()); // the whole entry, where a narrow list cuts it
             row->setSizeHint(QSize(metrics.horizontalAdvance(row->text()) + 6, m_base.y));
             list->addItem(row);
+        }
+        const int room = ListTextRoom(*list);
+        for (int i = 0; i < list->count(); ++i) {
+            QListWidgetItem* row = list->item(i);
+            int width = metrics.horizontalAdvance(row->text());
+            if (width > room) {
+                const qreal narrow = std::max(kNarrowest, qreal(room) / width);
+                row->setData(kNarrowRole, narrow);
+                // The whole entry, where even the narrowest drawing is cut.
+                if (ShownRowWidth(*list, i) > room) row->setToolTip(row->text());
+                row->setSizeHint(QSize(room + 6, m_base.y));
+            }
         }
         control.items = state.items;
     }
@@ -367,8 +540,21 @@ bool CQtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     switch (event->type()) {
     case QEvent::KeyPress:
-        return HandleKey(static_cast<QKeyEvent*>(event),
-                         qobject_cast<QListWidget*>(watched) != nullptr);
+        return HandleKey(static_cast<QKeyEvent*>(event), qobject_cast<QListWidget*>(watched));
+    case QEvent::KeyRelease: {
+        // Alt pressed and let go with nothing in between opens the menu bar.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Alt && !key->isAutoRepeat() && m_loneAlt) {
+            m_loneAlt = false;
+            OpenMenuBar();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::WindowDeactivate: // Alt+Tab and the like: Alt was not alone
+        m_loneAlt = false;
+        return false;
     case QEvent::FocusIn: {
         // Only the Tab key is the user's own move; focus given back when a
         // window is activated, or moved by the program, is not reported.
@@ -387,9 +573,21 @@ bool CQtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool CQtDialogWindow::HandleKey(QKeyEvent* key, bool inList) {
+bool CQtDialogWindow::HandleKey(QKeyEvent* key, QListWidget* list) {
     const int k = key->key();
     const bool alt = (key->modifiers() & Qt::AltModifier) != 0;
+    if (key->isAutoRepeat() && k == Qt::Key_Alt) return true;
+    m_loneAlt = k == Qt::Key_Alt && (key->modifiers() & ~Qt::AltModifier) == Qt::NoModifier;
+    if (m_loneAlt) return true;
+    const bool plain = (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == 0;
+    if (k == Qt::Key_F1 && plain) {
+        Dispatch([this] { m_dialog.Command(ID_HELP); });
+        return true;
+    }
+    if (k == Qt::Key_F10 && plain && m_menuBar) {
+        OpenMenuBar();
+        return true;
+    }
     if ((k == Qt::Key_Return || k == Qt::Key_Enter) && !alt) {
         Dispatch([this] { m_dialog.PressEnter(); });
         return true;
@@ -406,15 +604,70 @@ bool CQtDialogWindow::HandleKey(QKeyEvent* key, bool inList) {
         Dispatch([this] { m_dialog.SysCommand(SC_CLOSE); });
         return true;
     }
-    // A list's selection changes only by a click: its own key navigation is off.
-    return inList && k != Qt::Key_Tab && k != Qt::Key_Backtab;
+    if (!list || k == Qt::Key_Tab || k == Qt::Key_Backtab) return false;
+    HandleListKey(key, list);
+    // Whatever else Qt's list would do with a key (its own selection, its
+    // current entry), it does not.
+    return true;
+}
+
+bool CQtDialogWindow::HandleListKey(QKeyEvent* key, QListWidget* list) {
+    static const std::map<int, ListKey> kMoves = {
+        {Qt::Key_Up, ListKey::Up},         {Qt::Key_Down, ListKey::Down},
+        {Qt::Key_Home, ListKey::Home},     {Qt::Key_End, ListKey::End},
+        {Qt::Key_PageUp, ListKey::PageUp}, {Qt::Key_PageDown, ListKey::PageDown},
+    };
+    const int id = list->objectName().toInt();
+    const ControlState* state = m_dialog.FindControl(id);
+    if (!state || !state->enabled || !list->isEnabled()) return false;
+    if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != 0) return false;
+    const int count = static_cast<int>(state->items.size());
+    if (auto move = kMoves.find(key->key()); move != kMoves.end()) {
+        m_typed.clear();
+        const int pageRows = std::max(1, list->viewport()->height() / std::max(1, m_base.y));
+        SelectListRow(id, RowAfterListKey(move->second, state->selection, count, pageRows));
+        return true;
+    }
+    const QString text = key->text();
+    if (text.isEmpty() || !text.at(0).isPrint()) return false;
+    // Letters typed in quick succession search for the word they spell.
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (m_typedIn != list || now - m_typedAt > QApplication::keyboardInputInterval())
+        m_typed.clear();
+    m_typed += text;
+    m_typedAt = now;
+    m_typedIn = list;
+    // One letter typed again and again steps through the entries it starts.
+    const bool oneLetter = m_typed.count(m_typed.front()) == m_typed.size();
+    const QString prefix = oneLetter ? m_typed.left(1) : m_typed;
+    SelectListRow(id, RowByTypedPrefix(state->items, state->selection, prefix.toStdString()));
+    return true;
+}
+
+void CQtDialogWindow::SelectListRow(int id, int row) {
+    // Selection only: no notification, so nothing is placed or taken away.
+    if (row < 0) return;
+    Dispatch([this, id, row] {
+        ControlState& control = m_dialog.Control(id);
+        if (control.selection == row) return;
+        control.selection = row;
+        m_dialog.TouchControl(control);
+    });
+}
+
+void CQtDialogWindow::OpenMenuBar() {
+    if (!m_menuBar || m_menuBar->actions().isEmpty()) return;
+    m_menuBar->setActiveAction(m_menuBar->actions().front());
 }
 
 bool CQtDialogWindow::HandleListMouse(int id, QListWidget* list, QMouseEvent* mouse) {
     if (!list->isEnabled() || mouse->button() != Qt::LeftButton) return true;
     const QPoint at = mouse->position().toPoint();
     const QModelIndex index = list->indexAt(at);
-    const int row = index.isValid() ? index.row() : -1;
+    // A row the bottom edge cuts is not shown: a click there is a click on blank space.
+    const bool shown =
+        index.isValid() && list->visualRect(index).bottom() < list->viewport()->height();
+    const int row = shown ? index.row() : -1;
     if (mouse->type() == QEvent::MouseButtonPress) {
         // The second press of a double-click belongs to the double-click.
         if (m_pressSeries.at(id).IsSecondPress(mouse->timestamp(), at.x(), at.y(), mouse->button()))

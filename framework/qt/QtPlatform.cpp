@@ -5,14 +5,16 @@
 #include "framework/qt/DialogUnits.h"
 #include "framework/qt/DialogWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <filesystem>
 #include <memory>
@@ -76,6 +78,8 @@ int CQtPlatform::ShowMessageBox(CDialog* owner, const std::string& text, const s
     box.setIcon((type & MB_ICONSTOP) ? QMessageBox::Critical : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
+    // A native box's button carries its text only, whatever the desktop theme draws.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setIcon(QIcon());
     QTimer::singleShot(0, &box, [this, &box] { MessageBoxShown(box); });
     box.exec();
     return IDOK;
@@ -86,19 +90,52 @@ void CQtPlatform::FocusChanged(CDialog& dialog, int id) {
 }
 
 bool CQtPlatform::WinHelp(const std::string& helpFile, unsigned command, unsigned long data) {
-    if (command == HELP_QUIT) return true; // the desktop's viewer is not ours to close
+    if (command == HELP_QUIT) {
+        if (m_help) m_help->close();
+        delete m_help;
+        return true;
+    }
     if (command != HELP_CONTEXT) return false;
     // The help document is shipped beside the program, not at the help file's name.
     const std::string folder = std::filesystem::path(helpFile).parent_path().string();
     const QString path = QString::fromStdString(HelpDocumentPath(folder));
-    if (!QFileInfo(path).isFile()) return false;
+    if (!QFileInfo(path).isFile()) {
+        // Reported here, with the place it was looked for; the framework's
+        // own report would not say where.
+        AfxMessageBox("Failed to launch help.\n\nThe help document was looked for at " +
+                      path.toStdString() + ".");
+        return true;
+    }
+    // The help window belongs to the window the request came from, so the
+    // modal sheet does not block it; it stays open until the program ends.
+    QWidget* owner = m_windows.empty() ? nullptr : m_windows.back();
+    if (m_help && m_help->parentWidget() != owner) delete m_help;
+    if (!m_help) {
+        m_help = new QWidget(owner, Qt::Window);
+        m_help->setObjectName(QStringLiteral("help"));
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+        auto* browser = new QTextBrowser(m_help);
+        browser->setOpenExternalLinks(false);
+        auto* layout = new QVBoxLayout(m_help);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(browser);
+        m_help->resize(640, 560);
+    }
+    QTextBrowser* browser = HelpBrowser();
     QUrl url = QUrl::fromLocalFile(path);
     url.setFragment(QString::fromStdString(HelpAnchor(data)));
-    return OpenUrl(url);
+    browser->setSource(url);
+    browser->scrollToAnchor(url.fragment());
+    m_help->setWindowTitle(browser->documentTitle().isEmpty() ? QStringLiteral("Help")
+                                                              : browser->documentTitle());
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+    return true;
 }
 
-bool CQtPlatform::OpenUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
+QTextBrowser* CQtPlatform::HelpBrowser() const {
+    return m_help ? m_help->findChild<QTextBrowser*>() : nullptr;
 }
 
 bool CQtPlatform::IsIconic(const CDialog& dialog) const {

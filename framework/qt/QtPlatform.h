@@ -4,8 +4,9 @@
 // shows it and runs a local event loop until the dialog ends. What the user
 // does goes to the dialog's entry points; after every call the widgets show
 // the framework's control state again (only the controls whose revision
-// changed). Message boxes are QMessageBoxes owned by the main window, and help
-// opens the shipped help document with the desktop's viewer.
+// changed). Message boxes are QMessageBoxes owned by the main window, their
+// one button carrying text only. Help shows the shipped help document in the
+// program's own help window at the topic asked for; no browser is needed.
 //
 // Tests subclass it: the protected hooks run once a window or a message box is
 // on screen, inside its modal loop, so a test can read it and answer it.
@@ -14,13 +15,14 @@
 #include "framework/WinApp.h"
 
 #include <QIcon>
+#include <QPointer>
 #include <QSize>
 
 #include <vector>
 
 class QDialog;
 class QMessageBox;
-class QUrl;
+class QTextBrowser;
 class QWidget;
 class CQtDialogWindow;
 struct MenuTemplate;
@@ -47,19 +49,20 @@ class CQtPlatform : public CPlatform {
     QDialog* WindowOf(const CDialog& dialog) const;
     // The widget of a control of a dialog on screen, or null.
     QWidget* ControlWidget(const CDialog& dialog, int id) const;
+    // The help window's document view while it is open, or null.
+    QTextBrowser* HelpBrowser() const;
 
   protected:
     // A dialog's window is shown; its modal loop is about to run.
     virtual void DialogShown(CDialog& /*dialog*/, QDialog& /*window*/) {}
     // A message box is on screen, inside its modal loop.
     virtual void MessageBoxShown(QMessageBox& /*box*/) {}
-    // Hands a document to the desktop's viewer.
-    virtual bool OpenUrl(const QUrl& url);
 
   private:
     CQtDialogWindow* Find(const CDialog& dialog) const;
 
     std::vector<CQtDialogWindow*> m_windows; // on screen, innermost last
+    QPointer<QWidget> m_help;                // the help window, while it exists
 };
 
 // The program's icon (resource 128) at 16, 32 and 48 pixels.

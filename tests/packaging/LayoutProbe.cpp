@@ -2,16 +2,23 @@
 // Escape. The high-DPI test runs it at two scale factors and compares them:
 //
 //   window WIDTH HEIGHT
+//   screen WIDTH HEIGHT                (the screen's available area)
+//   scroll none | scroll VIEW_HEIGHT CLIENT_HEIGHT REACH
 //   control INDEX CLASS X Y WIDTH HEIGHT fits|clipped
 //
 // one control line per widget of the client area, in template order, placed
 // relative to the window. "clipped" means the control's text needs more room
 // than the control has, measured with its own font: the caption of a button,
 // check box, label or group box, the text of an edit box, the widest entry of
-// a list. A message box at start-up is printed as "message TEXT" and answered.
+// a list (as the row is drawn, narrowed where it is wider than the list).
+// The scroll line tells whether the sheet shows in a scrollable area and how
+// far its scroll bar reaches (the bottom of the client area is reachable when
+// REACH is at least CLIENT_HEIGHT). A message box at start-up is printed as
+// "message TEXT" and answered.
 
 #include "catalog/CatalogFolder.h"
 #include "framework/WinApp.h"
+#include "framework/qt/DialogWindow.h"
 #include "framework/qt/QtPlatform.h"
 #include "testing/ProgramHost.h"
 
@@ -25,6 +32,9 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 
@@ -76,10 +86,9 @@ bool Fits(const QWidget& widget) {
         return Extent(widget, edit->text()).width + 2 * frame <= widget.width();
     }
     if (auto* list = qobject_cast<const QListWidget*>(&widget)) {
-        int widest = 0;
         for (int row = 0; row < list->count(); ++row)
-            widest = std::max(widest, Extent(widget, list->item(row)->text()).width);
-        return widest <= list->viewport()->width();
+            if (ShownRowWidth(*list, row) > ListTextRoom(*list)) return false;
+        return true;
     }
     return true;
 }
@@ -91,6 +100,16 @@ int Device(int logical, qreal ratio) {
 void Report(QDialog& window) {
     const qreal ratio = window.devicePixelRatioF();
     std::printf("window %d %d\n", Device(window.width(), ratio), Device(window.height(), ratio));
+    const QRect screen = window.screen()->availableGeometry();
+    std::printf("screen %d %d\n", Device(screen.width(), ratio), Device(screen.height(), ratio));
+    if (auto* scroll = window.findChild<QScrollArea*>()) {
+        const QScrollBar* bar = scroll->verticalScrollBar();
+        std::printf("scroll %d %d %d\n", Device(scroll->viewport()->height(), ratio),
+                    Device(scroll->widget()->height(), ratio),
+                    Device(bar->maximum() + scroll->viewport()->height(), ratio));
+    } else {
+        std::printf("scroll none\n");
+    }
     const QWidget* client = window.findChild<QWidget*>(QStringLiteral("client"));
     if (!client) return;
     int index = 0;

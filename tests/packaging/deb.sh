@@ -6,6 +6,7 @@
 # it is installed). Unpacked with dpkg -x into a temporary root, the package
 # holds the installation under usr/, and usr/bin/kestrav starts from there,
 # shows its window without an error and ends with status 0 on Escape.
+# lintian, Debian's own checker, reports no error and no warning on it.
 #
 # usage: deb.sh BUILD_DIR ARTIFACT_FOLDER VERSION SANITIZED(ON|OFF) CPACK
 set -u
@@ -38,7 +39,7 @@ expect_field() {
 }
 expect_field Package kestrav
 expect_field Version "$version"
-expect_field Section games
+expect_field Section misc
 expect_field Architecture "$(dpkg --print-architecture)"
 [ -n "$(field Maintainer)" ] || xs_fail "the package has no maintainer"
 [ -n "$(field Description | head -n1)" ] || xs_fail "the package has no description"
@@ -51,7 +52,7 @@ dependency_lines() {
 }
 depends=$(field Depends | dependency_lines)
 [ -n "$depends" ] || xs_fail "the package has no Depends"
-for name in libqt6core6 libqt6gui6 libqt6widgets6 libsqlite3-0; do
+for name in libqt6core6 libqt6gui6 libqt6widgets6 libsqlite3-0 fonts-dejavu-extra; do
     grep -q "^$name " <<<"$depends" || xs_fail "Depends does not name $name"
 done
 # The program runs on this machine, so every dependency must be satisfied here.
@@ -65,6 +66,18 @@ while read -r name op floor; do
     fi
 done <<<"$depends"
 xs_note "Depends: $(field Depends)"
+
+# lintian: no error and no warning (informational notes are allowed).
+if [ "$sanitized" = ON ]; then
+    xs_note "sanitizer build: lintian is skipped (the package is not one to ship)"
+else
+    xs_require lintian
+    lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
+    cp "$work/lintian.log" "$artifacts/lintian.log"
+    ! grep -E '^[EW]: ' "$work/lintian.log" ||
+        xs_fail "lintian reports errors or warnings on the package (above)"
+    xs_note "lintian reports no error and no warning"
+fi
 
 owners=$(dpkg-deb -c "$deb" | awk '{print $2}' | sort -u)
 [ "$owners" = root/root ] || xs_fail "the package's files are owned by $owners, not root/root"

@@ -7,6 +7,11 @@
 # (within two pixels), the probe's window is the program's, and no text that
 # fits its control at 100 % is clipped at 200 %. A screenshot at each scale
 # is kept in the artifact folder (screenshot-100.png, screenshot-200.png).
+# Neither needs a scrollable area.
+#
+# At 150 % on a 1920 x 1080 screen the sheet is taller than the screen: the
+# window then fits the screen and shows the sheet in a scrollable area whose
+# scroll bar reaches its bottom row (screenshot-150.png).
 #
 # usage: highdpi.sh KESTRAV LAYOUT_PROBE ARTIFACT_FOLDER
 set -u
@@ -41,6 +46,8 @@ for scale in 1 2; do
         xs_fail "the layout probe met a message box at $percent %"
     [ "$(sed -n 's/^window //p' "$work/layout-$scale.txt")" = "${size[$scale]}" ] ||
         xs_fail "the probe's window at $percent % is not the program's (${size[$scale]})"
+    grep -qx 'scroll none' "$work/layout-$scale.txt" ||
+        xs_fail "at $percent % the sheet fits the screen but shows in a scrollable area"
 done
 
 # near DOUBLED BASE: DOUBLED is twice BASE, give or take two pixels.
@@ -68,3 +75,30 @@ while read -r _ index class x1 y1 w1 h1 fit1 && read -r _ _ class2 x2 y2 w2 h2 f
 done < <(grep '^control ' "$work/layout-1.txt") 3< <(grep '^control ' "$work/layout-2.txt")
 xs_note "$controls controls keep their places and sizes, doubled, and their texts at 200 %"
 xs_note "screenshots: $artifacts/screenshot-100.png $artifacts/screenshot-200.png"
+
+# 150 % on a 1920 x 1080 screen: a server of that size.
+kill "$XS_XVFB_PID" 2>/dev/null
+wait "$XS_XVFB_PID" 2>/dev/null
+XS_XVFB_PID=
+xs_start_xvfb 1920x1080
+xs_launch QT_SCALE_FACTOR=1.5 "$program"
+xs_wait_window Kestrav
+xs_only_window Kestrav
+xs_settle
+xs_screenshot "$artifacts/screenshot-150.png"
+read -r width height < <(xs_size)
+xs_end_with_escape
+[ "$width" -le 1920 ] && [ "$height" -le 1080 ] ||
+    xs_fail "at 150 % on 1920 x 1080 the window is $width x $height, larger than the screen"
+QT_SCALE_FACTOR=1.5 "$probe" >"$work/layout-150.txt" 2>"$work/probe-150.log" ||
+    xs_fail "the layout probe failed at 150 %: $(cat "$work/probe-150.log")"
+cp "$work/layout-150.txt" "$artifacts/layout-150.txt"
+[ "$(sed -n 's/^window //p' "$work/layout-150.txt")" = "$width $height" ] ||
+    xs_fail "the probe's window at 150 % is not the program's ($width $height)"
+read -r _ view client reach < <(grep '^scroll ' "$work/layout-150.txt")
+[ "$view" != none ] && [ -n "$reach" ] ||
+    xs_fail "at 150 % on 1920 x 1080 the sheet shows in no scrollable area"
+[ "$reach" -ge "$client" ] ||
+    xs_fail "at 150 % the scroll bar reaches $reach of the sheet's $client pixels"
+xs_note "at 150 % on 1920 x 1080: window $width x $height, the sheet ($client px high) scrolls in $view px"
+xs_note "screenshot: $artifacts/screenshot-150.png"

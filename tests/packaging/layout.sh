@@ -5,6 +5,8 @@
 XS_LAYOUT_FILES=(
     bin/kestrav
     share/applications/kestrav.desktop
+    share/doc/kestrav/changelog.gz
+    share/doc/kestrav/copyright
     share/doc/kestrav/index.html
     share/icons/hicolor/16x16/apps/kestrav.png
     share/icons/hicolor/32x32/apps/kestrav.png
@@ -13,6 +15,7 @@ XS_LAYOUT_FILES=(
     share/kestrav/Internal.db
     share/kestrav/MechEngines.db
     share/kestrav/equipment.db
+    share/man/man1/kestrav.1.gz
 )
 
 xs_check_layout() {

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -73,6 +74,7 @@ const std::map<std::string, Verb>& Verbs() {
         {"menu", Verb::Menu},
         {"sysmenu", Verb::SysMenu},
         {"key", Verb::Key},
+        {"type", Verb::Type},
         {"close", Verb::Close},
         {"expect", Verb::Expect},
         {"expect-list", Verb::ExpectList},
@@ -82,6 +84,7 @@ const std::map<std::string, Verb>& Verbs() {
         {"expect-enabled", Verb::ExpectEnabled},
         {"expect-focus", Verb::ExpectFocus},
         {"expect-ended", Verb::ExpectEnded},
+        {"expect-help", Verb::ExpectHelp},
         {"message", Verb::Message},
         {"message-contains", Verb::MessageContains},
         {"dialog", Verb::Dialog},
@@ -210,8 +213,31 @@ Command ReadCommand(const std::string& line, int lineNo) {
     case Verb::SysMenu:
         command.id = args.Number(command.verb == Verb::Focus ? "a control id" : "a command id", 1);
         break;
-    case Verb::Key:
-        command.yes = args.Choice("enter", "escape");
+    case Verb::Key: {
+        static const std::set<std::string> keys{"enter", "escape", "up",       "down", "home",
+                                                "end",   "pageup", "pagedown", "left", "right",
+                                                "tab",   "space",  "f1",       "f10",  "alt"};
+        const std::string key = args.Word("a key");
+        if (!keys.count(key))
+            throw ScenarioError(lineNo,
+                                "key: expected up, down, home, end, pageup, pagedown, left, "
+                                "right, tab, space, f1, f10, alt, enter or escape, found \"" +
+                                    key + "\"");
+        command.text = key;
+        command.yes = key == "enter";
+        break;
+    }
+    case Verb::Type:
+        command.text = args.Text("the text typed");
+        break;
+    case Verb::ExpectHelp:
+        if (args.AtWord("none")) {
+            args.Word("none");
+            command.target = Target::None;
+        } else {
+            command.target = Target::Text;
+            command.text = args.Text("a section or none");
+        }
         break;
     case Verb::Close:
         break;
@@ -329,6 +355,7 @@ bool IsAction(Verb verb) {
     case Verb::Menu:
     case Verb::SysMenu:
     case Verb::Key:
+    case Verb::Type:
     case Verb::Close:
         return true;
     default:

@@ -8,10 +8,15 @@
 //   catalog DIR                      (first command only) catalogues from DIR
 //   click ID [N]                     select ID ROW|"TEXT"|empty
 //   dblclick ID ROW|"TEXT"|empty     focus ID
-//   menu CMD    sysmenu CMD          key enter|escape      close
+//   menu CMD    sysmenu CMD          close
+//   key enter|escape|up|down|home|end|pageup|pagedown|left|right|tab|space|f1|f10|alt
+//                                    (to whichever control has the focus, or the open menu)
+//   type "TEXT"                      the letters of TEXT, one key each (type-ahead)
 //   expect ID "TEXT"                 expect-list ID ["A" ...]    expect-count ID N
 //   expect-selected ID ROW|none      expect-checked ID yes|no    expect-enabled ID yes|no
 //   expect-focus ID|window           expect-ended ok|cancel
+//   expect-help "SECTION"|none       the help window is open at SECTION (an anchor
+//                                    of the help document), or no help window is open
 //   message "CAPTION" "TEXT"         message-contains "CAPTION"|* "PART"
 //   dialog "CAPTION" [ID="TEXT" ...]
 //
@@ -35,6 +40,7 @@ enum class Verb {
     Menu,
     SysMenu,
     Key,
+    Type,
     Close,
     Expect,
     ExpectList,
@@ -44,6 +50,7 @@ enum class Verb {
     ExpectEnabled,
     ExpectFocus,
     ExpectEnded,
+    ExpectHelp,
     Message,
     MessageContains,
     Dialog,

@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QStyleHints>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest/qtestspontaneevent.h>
@@ -177,9 +179,6 @@ class ScenarioPlatform : public CQtPlatform {
         if (box.isVisible()) box.done(QMessageBox::Ok);
     }
 
-    // Help opens nothing here; the document only has to be where the program looks.
-    bool OpenUrl(const QUrl&) override { return true; }
-
   private:
     void AnswerDialog(CDialog& dialog, QDialog& window) {
         ShownBox shown;
@@ -252,8 +251,13 @@ class ScenarioPlatform : public CQtPlatform {
         case Verb::SysMenu:
             return ChooseSystemMenu(command.id);
         case Verb::Key:
-            QTest::keyClick(FocusedWidget(), command.yes ? Qt::Key_Return : Qt::Key_Escape);
+            return PressKey(command.text);
+        case Verb::Type:
+            for (const QChar letter : QString::fromStdString(command.text))
+                QTest::keyClick(FocusedWidget(), letter.toLatin1());
             return "";
+        case Verb::ExpectHelp:
+            return ExpectHelp(command);
         case Verb::Close:
             m_window->close();
             return "";
@@ -354,7 +358,28 @@ class ScenarioPlatform : public CQtPlatform {
         return "control " + std::to_string(id) + " does not take the focus";
     }
 
+    std::string PressKey(const std::string& name) {
+        static const std::map<std::string, Qt::Key> keys{
+            {"enter", Qt::Key_Return},  {"escape", Qt::Key_Escape},     {"up", Qt::Key_Up},
+            {"down", Qt::Key_Down},     {"home", Qt::Key_Home},         {"end", Qt::Key_End},
+            {"pageup", Qt::Key_PageUp}, {"pagedown", Qt::Key_PageDown}, {"f1", Qt::Key_F1},
+            {"f10", Qt::Key_F10},       {"alt", Qt::Key_Alt},           {"left", Qt::Key_Left},
+            {"right", Qt::Key_Right},   {"tab", Qt::Key_Tab},           {"space", Qt::Key_Space}};
+        const Qt::Key key = keys.at(name);
+        // A lone Alt goes down with its own modifier and comes up without it.
+        if (key == Qt::Key_Alt) {
+            QTest::keyPress(FocusedWidget(), key, Qt::AltModifier);
+            QTest::keyRelease(FocusedWidget(), key, Qt::NoModifier);
+        } else {
+            QTest::keyClick(FocusedWidget(), key);
+        }
+        QCoreApplication::processEvents();
+        return "";
+    }
+
+    // Where the window system sends a key: an open menu, else the focus.
     QWidget* FocusedWidget() const {
+        if (QWidget* popup = QApplication::activePopupWidget()) return popup;
         QWidget* focused = QApplication::focusWidget();
         if (!focused || focused->window() != m_window) focused = m_window->focusWidget();
         return focused ? focused : m_window;
@@ -495,6 +520,20 @@ class ScenarioPlatform : public CQtPlatform {
         if (shown != program)
             return "shows the focus on " + shown + " (the program has it on " + program + ")";
         return "shows the focus on " + shown;
+    }
+
+    std::string ExpectHelp(const Command& command) {
+        QTextBrowser* browser = HelpBrowser();
+        const bool open = browser && browser->window()->isVisible();
+        if (command.target == Target::None) return open ? "a help window is open" : "";
+        if (!open) return "no help window is open";
+        const QUrl source = browser->source();
+        if (!source.isLocalFile() || !QFileInfo(source.toLocalFile()).isFile())
+            return "the help window shows " + Quoted(source.toString());
+        if (browser->toPlainText().trimmed().isEmpty()) return "the help window is empty";
+        if (source.fragment().toStdString() != command.text)
+            return "the help window is at " + Quoted(source.fragment());
+        return "";
     }
 
     std::string ExpectEnded(const Command& command) {
