@@ -14,6 +14,7 @@
 #include "design/Messages.h"
 #include "design/Names.h"
 #include "design/ProgramValues.h"
+#include "design/SheetRules.h"
 
 #include <optional>
 #include <string>
@@ -24,7 +25,7 @@ namespace {
 // older selection in an earlier list wins.
 std::optional<Location> FirstSelection(CKestravDlg& sheet) {
     for (Location location : kMoveSearchOrder)
-        if (sheet.LocationList(location).GetCurSel() != LB_ERR) return location;
+        if (SheetRules::LocationList(sheet, location).GetCurSel() != LB_ERR) return location;
     return std::nullopt;
 }
 
@@ -33,7 +34,7 @@ void PutBack(CKestravDlg& sheet) {
     const MoveOrigin origin = sheet.m_moveOrigin;
     int entries = 0;
     for (const MoveOrigin::Part& part : origin.parts) {
-        CListBox& list = sheet.LocationList(LocationOfList(part.listId));
+        CListBox& list = SheetRules::LocationList(sheet, LocationOfList(part.listId));
         for (int i = 0; i < part.entries; ++i, ++entries)
             list.AddString(origin.name);
     }
@@ -41,7 +42,7 @@ void PutBack(CKestravDlg& sheet) {
     g_fEquipmentTonnage += origin.tonnage;
     sheet.m_moveOrigin = MoveOrigin{};
     g_strPendingComponent.clear();
-    sheet.EnableDesignControls();
+    SheetRules::EnableDesignControls(sheet);
 }
 
 // A refusal: the list loses its selection, and a component pending from Add

@@ -20,6 +20,7 @@
 #include "design/Messages.h"
 #include "design/Names.h"
 #include "design/ProgramValues.h"
+#include "design/SheetRules.h"
 
 #include <string>
 
@@ -34,7 +35,7 @@ void Refuse(CKestravDlg& sheet, const char* text, const char* caption) {
 void EndPlacement(CKestravDlg& sheet) {
     g_strPendingComponent.clear();
     sheet.m_moveOrigin = MoveOrigin{};
-    sheet.EnableDesignControls();
+    SheetRules::EnableDesignControls(sheet);
 }
 
 // The pending name is a heat sink of a kind this location takes from the
@@ -42,23 +43,23 @@ void EndPlacement(CKestravDlg& sheet) {
 bool IsEngineSink(CKestravDlg& sheet, const LocationRules& rules, const std::string& name) {
     const bool kind =
         name == kHeatSink || (name == kDoubleSink && rules.shape == SlotShape::Spilling);
-    return kind && sheet.m_listEngineHeatSinks.GetCount() >= 1 &&
-           sheet.m_btnTonnageUp.IsWindowEnabled();
+    return kind && SheetRules::EngineHeatSinks(sheet).GetCount() >= 1 &&
+           SheetRules::DesignControlsEnabled(sheet);
 }
 
 // A heat sink from the engine list, free of tonnage: one entry, or three for a
 // double sink, which must find that many free slots here.
 void PlaceEngineSink(CKestravDlg& sheet, Location where, const std::string& name) {
-    CListBox& list = sheet.LocationList(where);
+    CListBox& list = SheetRules::LocationList(sheet, where);
     const int slots = HeatSinkSlots(name);
-    if (CKestravDlg::Capacity(where) - list.GetCount() < slots) {
+    if (SheetRules::Capacity(where) - list.GetCount() < slots) {
         Refuse(sheet, kCannotFitText, kAllocationError);
         return;
     }
     for (int i = 0; i < slots; ++i)
         list.AddString(name);
     CountHeatSinks(name, +1);
-    CListBox& pool = sheet.m_listEngineHeatSinks;
+    CListBox& pool = SheetRules::EngineHeatSinks(sheet);
     RemoveFirstEntry(pool, name);
     ClearPendingValues();
     g_strPendingComponent.clear();
@@ -70,8 +71,8 @@ void PlaceEngineSink(CKestravDlg& sheet, Location where, const std::string& name
 bool Fits(CKestravDlg& sheet, const LocationRules& rules, const std::string& name,
           float criticals) {
     const Location where = rules.location;
-    const int count = sheet.LocationList(where).GetCount();
-    const int capacity = CKestravDlg::Capacity(where);
+    const int count = SheetRules::LocationList(sheet, where).GetCount();
+    const int capacity = SheetRules::Capacity(where);
     switch (rules.shape) {
     case SlotShape::OneSlot:
         return name != kDoubleSink && count < capacity && criticals <= 1.0f;
@@ -79,8 +80,8 @@ bool Fits(CKestravDlg& sheet, const LocationRules& rules, const std::string& nam
         return name != kDoubleSink && count < capacity &&
                !(static_cast<float>(capacity - count) < criticals);
     case SlotShape::Spilling: {
-        const int partnerFree =
-            CKestravDlg::Capacity(*rules.spill) - sheet.LocationList(*rules.spill).GetCount();
+        const int partnerFree = SheetRules::Capacity(*rules.spill) -
+                                SheetRules::LocationList(sheet, *rules.spill).GetCount();
         return count < capacity &&
                !(static_cast<float>(capacity - count + partnerFree) < criticals);
     }
@@ -92,7 +93,7 @@ bool Fits(CKestravDlg& sheet, const LocationRules& rules, const std::string& nam
 // count truncated toward zero; HEAD takes one entry whatever n is.
 void WriteEntries(CKestravDlg& sheet, const LocationRules& rules, const std::string& name,
                   PendingValues pending) {
-    CListBox& list = sheet.LocationList(rules.location);
+    CListBox& list = SheetRules::LocationList(sheet, rules.location);
     const int n = static_cast<int>(pending.criticals);
     int written = 0;
     switch (rules.shape) {
@@ -105,10 +106,10 @@ void WriteEntries(CKestravDlg& sheet, const LocationRules& rules, const std::str
             list.AddString(name);
         break;
     case SlotShape::Spilling: {
-        const int capacity = CKestravDlg::Capacity(rules.location);
-        CListBox& partner = sheet.LocationList(*rules.spill);
+        const int capacity = SheetRules::Capacity(rules.location);
+        CListBox& partner = SheetRules::LocationList(sheet, *rules.spill);
         const int free = capacity - list.GetCount();
-        const int partnerFree = CKestravDlg::Capacity(*rules.spill) - partner.GetCount();
+        const int partnerFree = SheetRules::Capacity(*rules.spill) - partner.GetCount();
         if (free >= n) {
             if (rules.isArm && name == kHandActuator) {
                 // The hand goes back to its place after the lower arm; it weighs nothing.
@@ -133,7 +134,7 @@ void WriteEntries(CKestravDlg& sheet, const LocationRules& rules, const std::str
     if (written > 0) CountHeatSinks(name, +1);
     g_fEquipmentTonnage += pending.tonnage;
     EndPlacement(sheet);
-    sheet.RecalculateTonnage();
+    SheetRules::RecalculateTonnage(sheet);
     ClearPendingValues();
     sheet.UpdateData(false);
 }
@@ -142,16 +143,16 @@ void PlaceComponent(CKestravDlg& sheet, Location where) {
     const std::string name = g_strPendingComponent;
     if (name.empty()) return;
     const LocationRules& rules = RulesFor(where);
-    CListBox& list = sheet.LocationList(where);
+    CListBox& list = SheetRules::LocationList(sheet, where);
 
-    if (IsFillerEntry(name) && list.GetCount() < CKestravDlg::Capacity(where)) {
+    if (IsFillerEntry(name) && list.GetCount() < SheetRules::Capacity(where)) {
         list.AddString(name);
         EndPlacement(sheet);
         return;
     }
 
     // The heat-sink kind may have been switched since this sink became pending.
-    const bool doubles = sheet.m_chkDoubleHeatSinks.GetCheck() == BST_CHECKED;
+    const bool doubles = SheetRules::DoubleHeatSinksChecked(sheet);
     if ((name == kHeatSink && doubles) || (name == kDoubleSink && !doubles)) {
         Refuse(sheet, kMixingSinksText, kEquipmentAllocationError);
         return;

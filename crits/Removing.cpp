@@ -17,6 +17,7 @@
 #include "design/Messages.h"
 #include "design/Names.h"
 #include "design/ProgramValues.h"
+#include "design/SheetRules.h"
 
 #include <cmath>
 #include <string>
@@ -27,18 +28,18 @@ namespace {
 // the design now uses; no tonnage is given back.
 void ReturnToEngine(CKestravDlg& sheet, CListBox& list, const std::string& name) {
     --g_nSinksAllocated;
-    const bool doubles = sheet.m_chkDoubleHeatSinks.GetCheck() == BST_CHECKED;
-    sheet.m_listEngineHeatSinks.AddString(doubles ? kDoubleSink : kHeatSink);
+    const bool doubles = SheetRules::DoubleHeatSinksChecked(sheet);
+    SheetRules::EngineHeatSinks(sheet).AddString(doubles ? kDoubleSink : kHeatSink);
     if (DeleteNamed(list, name, HeatSinkSlots(name)) > 0) CountHeatSinks(name, -1);
     ClearPendingValues();
 }
 
 void RemoveComponent(CKestravDlg& sheet, Location where) {
     const LocationRules& rules = RulesFor(where);
-    CListBox& list = sheet.LocationList(where);
+    CListBox& list = SheetRules::LocationList(sheet, where);
     const int selected = list.GetCurSel();
     if (selected == LB_ERR) {
-        sheet.RecalculateTonnage();
+        SheetRules::RecalculateTonnage(sheet);
         sheet.UpdateData(false);
         ClearPendingValues();
         return;
@@ -61,7 +62,7 @@ void RemoveComponent(CKestravDlg& sheet, Location where) {
         return;
     }
     const bool heatSink = name == kHeatSink || name == kDoubleSink;
-    if (heatSink && sheet.m_listEngineHeatSinks.GetCount() < g_nSinksToAllocate) {
+    if (heatSink && SheetRules::EngineHeatSinks(sheet).GetCount() < g_nSinksToAllocate) {
         ReturnToEngine(sheet, list, name);
         return;
     }
@@ -74,7 +75,7 @@ void RemoveComponent(CKestravDlg& sheet, Location where) {
                           : (criticals > 0 ? static_cast<int>(std::ceil(criticals)) : 0);
     if (!TakeComponentOut(sheet, where, name, count).empty()) CountHeatSinks(name, -1);
     g_fEquipmentTonnage -= g_rsEquipment.m_Tonnage;
-    sheet.RecalculateTonnage();
+    SheetRules::RecalculateTonnage(sheet);
     sheet.UpdateData(false);
     ClearPendingValues();
 }
@@ -85,7 +86,7 @@ std::vector<MoveOrigin::Part> TakeComponentOut(CKestravDlg& sheet, Location loca
                                                const std::string& name, int count) {
     std::vector<MoveOrigin::Part> parts;
     auto take = [&](Location from, int entries) {
-        CListBox& list = sheet.LocationList(from);
+        CListBox& list = SheetRules::LocationList(sheet, from);
         const int deleted = DeleteNamed(list, name, entries);
         if (deleted > 0) parts.push_back({.listId = list.GetDlgCtrlID(), .entries = deleted});
     };
@@ -96,7 +97,7 @@ std::vector<MoveOrigin::Part> TakeComponentOut(CKestravDlg& sheet, Location loca
     }
     PathCounts counts{};
     for (std::size_t i = 0; i < kSpillPath.size(); ++i)
-        counts[i] = CountNamed(sheet.LocationList(kSpillPath[i]), name);
+        counts[i] = CountNamed(SheetRules::LocationList(sheet, kSpillPath[i]), name);
     const PathCounts chosen = ChooseWholeAutocannon(counts, count, *at);
     take(location, chosen[static_cast<std::size_t>(*at)]);
     for (std::size_t i = 0; i < kSpillPath.size(); ++i)

@@ -10,6 +10,7 @@
 
 #include "design/ArmourBounds.h"
 #include "design/KestravDlg.h"
+#include "design/SheetRules.h"
 
 #include <algorithm>
 #include <iterator>
@@ -96,10 +97,6 @@ int AllocatedPoints(CKestravDlg& dlg) {
     return sum;
 }
 
-bool BalanceArmourOn(const CKestravDlg& dlg) {
-    return dlg.m_btnBalanceArmour.GetCheck() == BST_CHECKED;
-}
-
 // U: one remaining point onto the location, if one remains and the location
 // is below its bound. Under Balance Armour the partner takes one too, but only
 // when another point remains and the partner is below its own bound;
@@ -110,8 +107,8 @@ void StepUp(CKestravDlg& dlg, ArmourLocation location) {
     ++Points(dlg, location);
     --dlg.m_nArmourPointsRemaining;
     const ArmourLocation partner = kArmour[location].partner;
-    if (BalanceArmourOn(dlg) && partner != None && dlg.m_nArmourPointsRemaining >= 1 &&
-        BelowBound(dlg, partner)) {
+    if (SheetRules::BalanceArmourChecked(dlg) && partner != None &&
+        dlg.m_nArmourPointsRemaining >= 1 && BelowBound(dlg, partner)) {
         ++Points(dlg, partner);
         --dlg.m_nArmourPointsRemaining;
     }
@@ -125,7 +122,7 @@ void StepDown(CKestravDlg& dlg, ArmourLocation location) {
     --Points(dlg, location);
     ++dlg.m_nArmourPointsRemaining;
     const ArmourLocation partner = kArmour[location].partner;
-    if (BalanceArmourOn(dlg) && partner != None && Points(dlg, partner) > 0) {
+    if (SheetRules::BalanceArmourChecked(dlg) && partner != None && Points(dlg, partner) > 0) {
         --Points(dlg, partner);
         ++dlg.m_nArmourPointsRemaining;
     }
@@ -204,7 +201,8 @@ void CKestravDlg::OnArmourDecrease() {
 
 // The click only reverses the mark; points already allocated stay.
 void CKestravDlg::OnBalanceArmour() {
-    m_btnBalanceArmour.SetCheck(BalanceArmourOn(*this) ? BST_UNCHECKED : BST_CHECKED);
+    const bool checked = m_btnBalanceArmour.GetCheck() == BST_CHECKED;
+    m_btnBalanceArmour.SetCheck(checked ? BST_UNCHECKED : BST_CHECKED);
 }
 
 void CKestravDlg::OnArmourUpHead() {

@@ -18,6 +18,7 @@
 #include "design/Messages.h"
 #include "design/Names.h"
 #include "design/ProgramValues.h"
+#include "design/SheetRules.h"
 
 #include <stdexcept>
 #include <string>
@@ -51,18 +52,18 @@ void RefuseForWantOfSlots(CKestravDlg& dlg, CButton& box) {
 void SwitchFillerOption(CKestravDlg& dlg, const ConstructionOption& option) {
     CButton& box = dlg.*option.box;
     const char* entry = option.filler;
-    if (dlg.FreeSlots() < kFillerSlots && !IsChecked(box)) {
+    if (SheetRules::FreeSlots(dlg) < kFillerSlots && !IsChecked(box)) {
         RefuseForWantOfSlots(dlg, box);
         return;
     }
     ReverseMark(box);
     if (IsChecked(box)) {
         for (int i = 0; i < kFillerSlots; ++i)
-            dlg.AppendByPlacementOrder(entry);
+            SheetRules::AppendByPlacementOrder(dlg, entry);
     } else {
         for (int round = 0; round < kFillerSlots; ++round)
             for (Location location : kFillerRemovalOrder)
-                RemoveFirstEntry(dlg.LocationList(location), entry);
+                RemoveFirstEntry(SheetRules::LocationList(dlg, location), entry);
     }
     option.rederive(dlg);
 }
@@ -85,13 +86,13 @@ const ConstructionOption& Option(int controlId) {
 } // namespace
 
 void RederiveInternals(CKestravDlg& dlg) {
-    dlg.LookUpInternals();
-    dlg.RecalculateTonnage();
+    SheetRules::LookUpInternals(dlg);
+    SheetRules::RecalculateTonnage(dlg);
     dlg.UpdateData(false);
 }
 
 void RederiveArmourPoints(CKestravDlg& dlg) {
-    dlg.UpdateArmourPoints();
+    SheetRules::UpdateArmourPoints(dlg);
     dlg.UpdateData(false);
 }
 

@@ -6,6 +6,9 @@
 // program-wide values of ProgramValues.h. Handlers change them and end with one
 // binding pass (UpdateData(false)); no handler reads a control's text back.
 //
+// Only the value members and the framework's overrides are public; controls,
+// routines and handlers are private (see the friends below).
+//
 // The class is declared once here; its handlers are implemented by subject:
 // design/ (start-up, recalculation, tonnage and engine, armour, jump jets,
 // options), crits/ (critical locations) and app/ (the window shell).
@@ -81,6 +84,28 @@ class CKestravDlg : public CDialog, public CKestravDesignValues {
     void DoDataExchange(CDataExchange* pDX) override;
     bool OnInitDialog() override;
 
+    void OnSysCommand(unsigned id) override;
+    void OnPaint() override;
+    void OnDestroy() override;
+    HICON OnQueryDragIcon() override;
+
+    // The whole design, saved before every action and restored if it fails.
+    std::unique_ptr<CUndoState> SaveUndoState() const override;
+    void RestoreUndoState(const CUndoState& state) override;
+
+  protected:
+    bool PreDispatch(int id, Notification code) override;
+
+  private:
+    // The tables of locations and construction options name the lists,
+    // boxes and handlers; the rule files' own functions reach the rest they
+    // need through SheetRules; tests, the random-action driver and the
+    // benchmarks through KestravDlgTestAccess (testing/).
+    friend struct ConstructionOptions;
+    friend struct Locations;
+    friend struct SheetRules;
+    friend class KestravDlgTestAccess;
+
     // ---- The 47 control members, in declaration order ----
     CButton m_btnMaximiseArmour;
     CButton m_btnAddComponent;
@@ -143,24 +168,6 @@ class CKestravDlg : public CDialog, public CKestravDesignValues {
 
     // True when every catalogue was read at start-up.
     bool CataloguesOpen() const;
-
-    void OnSysCommand(unsigned id) override;
-    void OnPaint() override;
-    void OnDestroy() override;
-    HICON OnQueryDragIcon() override;
-
-    // The whole design, saved before every action and restored if it fails.
-    std::unique_ptr<CUndoState> SaveUndoState() const override;
-    void RestoreUndoState(const CUndoState& state) override;
-
-  protected:
-    bool PreDispatch(int id, Notification code) override;
-
-  private:
-    // The tables of locations and construction options name the lists,
-    // boxes and handlers.
-    friend struct ConstructionOptions;
-    friend struct Locations;
 
     // Handlers: reached through the message map only.
     // ---- Handlers: tonnage, speed and engine ----

@@ -7,6 +7,7 @@
 #include "design/JumpJetWeight.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
+#include "testing/KestravDlgTestAccess.h"
 #include "tests/TestSupport.h"
 
 #include <algorithm>
@@ -95,7 +96,7 @@ TEST_F(RulesTest, JetsTakeEveryFreeSlotInOrderThenGoWithoutAnEntry) {
         Click(IDC_JUMPJETS_UP);
         EXPECT_EQ(Items(next.list).back(), "Jump Jet") << next.list;
     }
-    ASSERT_EQ(sheet->FreeSlots(), 0);
+    ASSERT_EQ(KestravDlgTestAccess::FreeSlots(*sheet), 0);
     Remove(IDC_LIST_RIGHTLEG, 5);
     EXPECT_EQ(Boxes(),
               Strings{"EQUIPMENT ERROR: Remove jump jets with the JUMP JETS Decrease button."});
@@ -108,7 +109,7 @@ TEST_F(RulesTest, JetsTakeEveryFreeSlotInOrderThenGoWithoutAnEntry) {
     EXPECT_EQ(Text(IDC_JUMPJETS), "0");
     EXPECT_FLOAT_EQ(g_fJumpJetTonnage, 0.0f);
     EXPECT_EQ(Remaining(), before);
-    EXPECT_EQ(sheet->FreeSlots(), 7);
+    EXPECT_EQ(KestravDlgTestAccess::FreeSlots(*sheet), 7);
     EXPECT_EQ(Boxes().size(), 1u);
 }
 
@@ -118,7 +119,7 @@ TEST_F(RulesTest, AStepRefusedAtTheRatingLimitKeepsTheSpeedEvenAboveTheWeight) {
     Click(IDC_TONNAGE_UP, 18);
     Click(IDC_SPEED_UP, 3); // rating 400
     g_fEquipmentTonnage = sheet->m_fTonnageRemaining + 1.0f;
-    sheet->RecalculateTonnage();
+    KestravDlgTestAccess::RecalculateTonnage(*sheet);
     Click(IDC_SPEED_UP);
     EXPECT_EQ(Text(IDC_SPEED), "4");
     EXPECT_EQ(Text(IDC_ENGINE_RATING), "400");
@@ -178,7 +179,7 @@ TEST_F(RulesTest, AddComponentWithNothingSelectedChecksThePendingComponentAgain)
     Add("SRM 6");
     sheet->DoubleClickList(IDC_LIST_LEFTARM, 3); // the hand removed: the record's values at 0
     ASSERT_FLOAT_EQ(g_rsEquipment.m_Tonnage, 0);
-    sheet->m_listWeapons.SetCurSel(-1);
+    KestravDlgTestAccess::Weapons(*sheet).SetCurSel(-1);
     Click(IDC_ADD_COMPONENT);
     EXPECT_EQ(g_strPendingComponent, "SRM 6");
     EXPECT_FLOAT_EQ(g_rsEquipment.m_Tonnage, 3);
@@ -189,7 +190,7 @@ TEST_F(RulesTest, AddComponentWithNothingSelectedChecksThePendingComponentAgain)
 // plain box: its caption and text, OK, no icon.
 TEST_F(RulesTest, AFullLeftArmRefusesASecondHandForTheHand) {
     Fill(IDC_LIST_LEFTARM, "CASE", 8);
-    sheet->m_listRightArm.DeleteString(3);
+    KestravDlgTestAccess::LocationList(*sheet, Location::RightArm).DeleteString(3);
     Add("Hand Actuator");
     sheet->ClickList(IDC_LIST_LEFTARM, -1);
     EXPECT_EQ(Boxes(), Strings{"EQUIPMENT ALLOCATION ERROR: You can only have one hand per arm."});

@@ -7,6 +7,7 @@
 #include "catalog/Search.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
+#include "testing/KestravDlgTestAccess.h"
 #include "tests/TestSupport.h"
 
 namespace {
@@ -21,7 +22,7 @@ TEST_F(StartupTest, TheCataloguesHoldEveryRatingAndEveryTonnage) {
             "rating");
     for (int tons = 10; tons <= 100; tons += 5) {
         sheet->m_nTonnage = tons;
-        sheet->LookUpInternals();
+        KestravDlgTestAccess::LookUpInternals(*sheet);
         EXPECT_FLOAT_EQ(sheet->m_fInternalTonnage, tons / 10.0f);
     }
 }
@@ -81,10 +82,10 @@ class RecalculationTest : public SheetTest {
     }
     // Ferro Fibrous armour of tons, with points allocated on the head.
     void FerroFibrous(float tons, int allocated) {
-        sheet->m_chkFerroFibrous.SetCheck(BST_CHECKED);
+        KestravDlgTestAccess::FerroFibrous(*sheet).SetCheck(BST_CHECKED);
         sheet->m_fArmour = tons;
         sheet->m_nArmourHead = allocated;
-        sheet->UpdateArmourPoints();
+        KestravDlgTestAccess::UpdateArmourPoints(*sheet);
     }
 };
 
@@ -110,7 +111,7 @@ TEST_F(RecalculationTest, TonnageRemainingSubtractsEveryWeightButLifeSupport) {
     sheet->m_nLifeSupportTonnage = 5;
     g_fJumpJetTonnage = 1.0f;
     g_fEquipmentTonnage = 4.0f;
-    sheet->RecalculateTonnage();
+    KestravDlgTestAccess::RecalculateTonnage(*sheet);
     EXPECT_FLOAT_EQ(sheet->m_fTonnageRemaining, -0.5f); // never clamped
 }
 
@@ -118,7 +119,7 @@ TEST_F(RecalculationTest, TheGyroStepsUpAtRatings110And210And310) {
     for (auto [rating, gyro] :
          {std::pair{10, 1}, {105, 1}, {110, 2}, {205, 2}, {210, 3}, {305, 3}, {310, 4}, {400, 4}}) {
         sheet->m_nEngineRating = rating;
-        sheet->LookUpEngine();
+        KestravDlgTestAccess::LookUpEngine(*sheet);
         EXPECT_EQ(sheet->m_nGyroTonnage, gyro) << rating;
     }
 }

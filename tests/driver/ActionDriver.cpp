@@ -9,6 +9,7 @@
 #include "res/Templates.h"
 #include "res/resource.h"
 #include "testing/HeadlessSheet.h"
+#include "testing/KestravDlgTestAccess.h"
 
 #include <cmath>
 #include <sstream>
@@ -294,6 +295,7 @@ std::string DriverSession::Play(const Action& action) {
 }
 
 std::string CheckInvariants(CKestravDlg& s, const ComponentTable& components) {
+    using Access = KestravDlgTestAccess;
     std::ostringstream why;
     auto fail = [&why](auto... parts) {
         (why << ... << parts);
@@ -357,17 +359,17 @@ std::string CheckInvariants(CKestravDlg& s, const ComponentTable& components) {
     // Critical locations and heat sinks.
     for (int i = 0; i < 8; ++i) {
         const auto location = static_cast<Location>(i);
-        if (s.LocationList(location).GetCount() > CKestravDlg::Capacity(location))
-            return fail("list ", s.LocationList(location).GetDlgCtrlID(), " holds ",
-                        s.LocationList(location).GetCount(), " entries");
+        if (Access::LocationList(s, location).GetCount() > Access::Capacity(location))
+            return fail("list ", Access::LocationList(s, location).GetDlgCtrlID(), " holds ",
+                        Access::LocationList(s, location).GetCount(), " entries");
     }
-    if (s.m_listEngineHeatSinks.GetCount() + g_nSinksAllocated != g_nSinksToAllocate)
-        return fail("engine sinks: ", s.m_listEngineHeatSinks.GetCount(), " listed + ",
+    if (Access::EngineHeatSinks(s).GetCount() + g_nSinksAllocated != g_nSinksToAllocate)
+        return fail("engine sinks: ", Access::EngineHeatSinks(s).GetCount(), " listed + ",
                     g_nSinksAllocated, " placed != ", g_nSinksToAllocate);
 
     // The move lock: the 38 design controls share one state, and it is off
     // whenever nothing waits to be placed.
-    const bool moving = !s.m_btnTonnageUp.IsWindowEnabled();
+    const bool moving = !Access::TonnageUp(s).IsWindowEnabled();
     for (int id : {IDC_ARMOUR_DOWN, IDC_UP_RL, IDC_JUMPJETS_UP, IDC_ENGINE_HEATSINKS,
                    IDC_ADD_COMPONENT, IDC_WEAPONS, IDC_BALANCE_ARMOUR, IDC_XL_ENGINE})
         if (s.GetDlgItem(id).IsWindowEnabled() == moving)
@@ -384,10 +386,10 @@ std::string CheckInvariants(CKestravDlg& s, const ComponentTable& components) {
     }
 
     // Single and double heat sinks never mix: the option decides the kind.
-    const bool doubles = s.m_chkDoubleHeatSinks.GetCheck() == BST_CHECKED;
+    const bool doubles = Access::DoubleHeatSinks(s).GetCheck() == BST_CHECKED;
     const char* otherKind = doubles ? "Heat Sink" : "Double Sink";
     if (CountEntries(s, otherKind) != 0 ||
-        s.m_listEngineHeatSinks.FindString(-1, otherKind) != LB_ERR)
+        Access::EngineHeatSinks(s).FindString(-1, otherKind) != LB_ERR)
         return fail("\"", otherKind, "\" entries while the DoubleHeat Sinks box is ",
                     doubles ? "checked" : "not checked");
 
@@ -397,8 +399,8 @@ std::string CheckInvariants(CKestravDlg& s, const ComponentTable& components) {
         return fail(CountEntries(s, "Jump Jet"), " \"Jump Jet\" entries for ", s.m_nJumpJets,
                     " jets");
     if (!moving)
-        for (const auto& [box, name] : {std::pair{&s.m_chkEndoSteel, "Endo Steel"},
-                                        std::pair{&s.m_chkFerroFibrous, "Ferro Fibrous"}}) {
+        for (const auto& [box, name] : {std::pair{&Access::EndoSteel(s), "Endo Steel"},
+                                        std::pair{&Access::FerroFibrous(s), "Ferro Fibrous"}}) {
             const int wanted = box->GetCheck() == BST_CHECKED ? 14 : 0;
             if (CountEntries(s, name) != wanted)
                 return fail(CountEntries(s, name), " \"", name, "\" entries, ", wanted,
