@@ -28,17 +28,15 @@ inline void CountHeatSinks(const std::string& name, int step) {
 
 // The tonnage and slots of the pending component. A component being moved
 // keeps the values it had when it was taken out; any other pending component
-// has those of the equipment record the catalogue stands on.
+// has those of its own equipment record. The catalogue is moved back to that
+// record first: a removal or placement since Add Component leaves the record
+// it stands on at 0 tons and 0 slots, and placing with those values would put
+// in a weapon that weighs nothing. A name without a record keeps the values
+// the catalogue stands on.
 struct PendingValues {
     float tonnage;
     float criticals;
 };
-inline PendingValues CurrentPendingValues(const CKestravDlg& sheet) {
-    const MoveOrigin& origin = sheet.m_moveOrigin;
-    if (origin.Active() && origin.name == g_strPendingComponent)
-        return {origin.tonnage, origin.criticals};
-    return {g_rsEquipment.m_Tonnage, g_rsEquipment.m_Criticals};
-}
 
 // As SeekEquipment, but a name without a record leaves the catalogue where it
 // stood and gives false, for rules that refuse such a name themselves.
@@ -52,6 +50,14 @@ inline bool FindEquipment(const std::string& name) {
         g_rsEquipment.RestorePosition(before);
         return false;
     }
+}
+
+inline PendingValues CurrentPendingValues(const CKestravDlg& sheet) {
+    const MoveOrigin& origin = sheet.m_moveOrigin;
+    if (origin.Active() && origin.name == g_strPendingComponent)
+        return {origin.tonnage, origin.criticals};
+    FindEquipment(g_strPendingComponent);
+    return {g_rsEquipment.m_Tonnage, g_rsEquipment.m_Criticals};
 }
 
 // Takes up to count entries of the component name out of the list at

@@ -207,20 +207,13 @@ void DriverSession::ObserveStart() {
 std::string DriverSession::Check() {
     ObserveStart();
     if (m_startFailed) return "";
-    return CheckInvariants(Sheet(), m_strayValuePlacement ? ComponentTable{} : m_components);
+    return CheckInvariants(Sheet(), m_components);
 }
 
 std::string DriverSession::Play(const Action& action) {
     ObserveStart();
     CKestravDlg& sheet = Sheet();
     const DesignSnapshot before(sheet);
-    const std::string pending = g_strPendingComponent;
-    // The values a placement would use, when they are not the pending component's own.
-    const auto known = m_components.find(pending);
-    const bool strayValues = !sheet.m_moveOrigin.Active() && known != m_components.end() &&
-                             (g_rsEquipment.m_Tonnage != known->second.tonnage ||
-                              static_cast<int>(g_rsEquipment.m_Criticals) != known->second.slots);
-    const int entriesBefore = strayValues ? CountEntries(sheet, pending.c_str()) : 0;
     const std::size_t boxesBefore = Platform().boxes.size();
     auto rowOf = [&](int id, int row) {
         const int count = static_cast<int>(sheet.Control(id).items.size());
@@ -252,8 +245,6 @@ std::string DriverSession::Play(const Action& action) {
         break;
     }
     if (sheet.IsEnded()) return "the window ended";
-    if (strayValues && CountEntries(sheet, pending.c_str()) > entriesBefore)
-        m_strayValuePlacement = true;
     const std::size_t shown = Platform().boxes.size() - boxesBefore;
 
     // After a failed start-up every design action is refused and changes nothing.
@@ -421,10 +412,13 @@ std::string CheckInvariants(CKestravDlg& s, const ComponentTable& components) {
         if (data.slots <= 0 || count % data.slots != 0)
             return fail(count, " \"", name, "\" entries: not whole components of ", data.slots,
                         " slots");
-        int bought = count / data.slots;
-        if (name == "Heat Sink" || name == "Double Sink") bought -= g_nSinksAllocated;
-        equipment += bought * static_cast<double>(data.tonnage);
+        equipment += count / data.slots * static_cast<double>(data.tonnage);
     }
+    // Placed engine sinks are of the kind the design uses; a moved one is still counted here.
+    const auto sink = components.find(
+        Access::DoubleHeatSinks(s).GetCheck() == BST_CHECKED ? "Double Sink" : "Heat Sink");
+    if (sink != components.end())
+        equipment -= g_nSinksAllocated * static_cast<double>(sink->second.tonnage);
     if (!components.empty() && std::fabs(equipment - g_fEquipmentTonnage) > 1e-3)
         return fail("equipment tonnage ", g_fEquipmentTonnage,
                     " but the components in the lists weigh ", equipment);

@@ -79,12 +79,6 @@ class DriverSession {
     std::unique_ptr<HeadlessSheet> m_headless;
     void ObserveStart(); // once, before the first action: what the start-up left
     bool m_observed = false;
-    // A placement made with values that are not the pending component's own: a
-    // removal between Add Component and the placing click leaves the values of
-    // the removed component's record, set to 0. Its entries then weigh nothing
-    // and need not be whole, as the rules say, so the equipment tonnage of this
-    // design is no longer checked.
-    bool m_strayValuePlacement = false;
     ComponentTable m_components;
     bool m_startedSound = false;
     bool m_startFailed = false;
