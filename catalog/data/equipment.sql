@@ -43,4 +43,4 @@ INSERT INTO [Equipment] VALUES ('Ammo LRM 20', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
 INSERT INTO [Equipment] VALUES ('Ammo SRM 2', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
 INSERT INTO [Equipment] VALUES ('Ammo SRM 4', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
 INSERT INTO [Equipment] VALUES ('Ammo SRM 6', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
-INSERT INTO [Equipment] VALUES ('Ammo Anti-Missile System', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
+INSERT INTO [Equipment] VALUES ('Ammo AMS', 1.0, 1.0, 0, 0, 0, 0, 0, 0);
