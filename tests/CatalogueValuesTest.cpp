@@ -7,10 +7,10 @@
 #include "catalog/CatalogFolder.h"
 #include "catalog/MechEngines.h"
 #include "catalog/MechEquipment.h"
-#include "tools/SqlScript.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
 #include "tests/TestSupport.h"
+#include "tools/SqlScript.h"
 
 #include <grp.h>
 #include <sys/stat.h>
@@ -35,6 +35,11 @@ struct DamagedCatalogue {
     std::string message; // the one message box must contain this ("" : no box)
     Design design;
 };
+
+// ctest and a failure report name a case by its name, not its bytes.
+void PrintTo(const DamagedCatalogue& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // A change made by SQL to one project catalogue.
 std::function<void(const TempDir&)> Sql(const char* base, std::string script) {
@@ -132,6 +137,16 @@ std::vector<DamagedCatalogue> Cases() {
          "Internal.db: unable to open database file: there is no such file.", Design::Blank},
         {"NewerFormat", Patch("equipment.db", 19, "\x03"),
          "equipment.db: the file is in a newer format of the database engine", Design::Blank},
+        {"NotADatabase",
+         Replace("equipment.db",
+                 [](const std::string& p) { WriteBytes(p, std::string(4096, 'x')); }),
+         "equipment.db: file is not a database", Design::Blank},
+        {"Truncated", [](const TempDir& dir) { fs::resize_file(dir.File("MechEngines.db"), 4096); },
+         "MechEngines.db: database disk image is malformed", Design::Blank},
+        {"MissingTable", Sql("Internal", "DROP TABLE [Internal];"),
+         "Internal.db: no such table: Internal", Design::Blank},
+        {"MissingColumn", Sql("MechEngines", "ALTER TABLE [Engines] DROP COLUMN [EngineName];"),
+         "MechEngines.db: no such column: EngineName", Design::Blank},
         {"TablePageDamaged", Patch("equipment.db", 4096, std::string(64, '\x77')),
          "equipment.db: database disk image is malformed", Design::Blank},
 

@@ -1,5 +1,5 @@
 // The window framework on its own: list semantics, the binding pass, the
-// dispatcher's undo and error report, focus notifications, the minimised icon.
+// dispatcher's undo and error report, focus notifications.
 
 #include "framework/WinApp.h"
 #include "testing/HeadlessPlatform.h"
@@ -195,14 +195,6 @@ TEST_F(FrameworkTest, DisabledControlsIgnoreClicks) {
     dialog.GetDlgItem(10).EnableWindow(false);
     dialog.ClickButton(10);
     EXPECT_EQ(dialog.number, 7);
-}
-
-TEST(MinimisedIcon, IsCentredByTruncatingDivision) {
-    for (int size : {36, 35}) {
-        const CPoint origin = CentredIconOrigin(size, size, 32, 32);
-        EXPECT_EQ(std::pair(origin.x, origin.y), std::pair(2, 2)) << size;
-    }
-    EXPECT_EQ(CentredIconOrigin(30, 30, 32, 32).x, 0); // -1 / 2 truncates toward zero
 }
 
 } // namespace

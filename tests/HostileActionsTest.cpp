@@ -2,9 +2,9 @@
 // action must be refused and change nothing; where rows were left out, the
 // design keeps every invariant with the rows that are sound.
 
-#include "tools/SqlScript.h"
 #include "tests/TestSupport.h"
 #include "tests/driver/ActionDriver.h"
+#include "tools/SqlScript.h"
 
 #include <filesystem>
 #include <fstream>
@@ -35,6 +35,10 @@ const Hostile kHostile[] = {
     {"EnginesLeftOut", "MechEngines.db",
      "UPDATE [Engines] SET [Tonnage] = 1e39 WHERE [Rating] % 20 = 0;", false},
 };
+
+void PrintTo(const Hostile& h, std::ostream* os) {
+    *os << h.name;
+}
 
 class HostileActionsTest : public ::testing::TestWithParam<Hostile> {};
 

@@ -5,6 +5,7 @@
 
 #include "design/Arithmetic.h"
 #include "design/JumpJetWeight.h"
+#include "design/Messages.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
 #include "testing/KestravDlgTestAccess.h"
@@ -135,12 +136,13 @@ TEST_F(RulesTest, OfTwoAutocannonsSharingATorsoOneLeavesAndTheOtherStaysWhole) {
     AddAndPlace("AC /20", IDC_LIST_LEFTTORSO);      // 8 more in L/TORSO, 2 in C/TORSO
     sheet->ClickList(IDC_LIST_LEFTTORSO, 0);        // the topmost entry is the arm's
     sheet->DoubleClickList(IDC_LIST_LEFTTORSO, 0);
-    // What stays is one whole "AC /20": either the arm's (8 + 2) or the torso's (8 + 2).
+    // The torso's own "AC /20" leaves, the arm's (8 + 2) stays whole.
     const int arm = Count(IDC_LIST_LEFTARM, "AC /20");
     const int torso = Count(IDC_LIST_LEFTTORSO, "AC /20");
     const int centre = Count(IDC_LIST_CENTRETORSO, "AC /20");
-    EXPECT_TRUE((arm == 8 && torso == 2 && centre == 0) || (arm == 0 && torso == 8 && centre == 2))
-        << arm << " " << torso << " " << centre;
+    EXPECT_EQ(arm, 8);
+    EXPECT_EQ(torso, 2);
+    EXPECT_EQ(centre, 0);
     EXPECT_EQ(Remaining(), "68"); // 83 - 14 - 0.5 - 0.5
 }
 
@@ -195,6 +197,127 @@ TEST_F(RulesTest, AFullLeftArmRefusesASecondHandForTheHand) {
     sheet->ClickList(IDC_LIST_LEFTARM, -1);
     EXPECT_EQ(Boxes(), Strings{"EQUIPMENT ALLOCATION ERROR: You can only have one hand per arm."});
     EXPECT_EQ(platform.boxes.back().type, MB_OK);
+}
+
+// An "AC /20" that runs on into its neighbour leaves whole, whichever of its
+// parts is double-clicked, and takes nothing else with it.
+TEST_F(RulesTest, ASplitAutocannonLeavesWholeFromEitherSide) {
+    const struct {
+        int fillList, fillCount, placeList, removeList, removeRow;
+    } cases[] = {
+        {IDC_LIST_LEFTTORSO, 3, IDC_LIST_LEFTTORSO, IDC_LIST_LEFTTORSO, 3}, // 9 + 1 in C/TORSO
+        {IDC_LIST_LEFTTORSO, 0, IDC_LIST_LEFTARM, IDC_LIST_LEFTARM, 11},    // 8 + 2 in L/TORSO
+        {IDC_LIST_LEFTTORSO, 0, IDC_LIST_LEFTARM, IDC_LIST_LEFTTORSO, 0},
+    };
+    Click(IDC_TONNAGE_UP, 18);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.removeList);
+        for (int i = 0; i < c.fillCount; ++i)
+            AddAndPlace("Small Laser", c.fillList);
+        const std::string before = Remaining();
+        AddAndPlace("AC /20", c.placeList);
+        ASSERT_EQ(Count(IDC_LIST_LEFTARM, "AC /20") + Count(IDC_LIST_LEFTTORSO, "AC /20") +
+                      Count(IDC_LIST_CENTRETORSO, "AC /20"),
+                  10);
+        Remove(c.removeList, c.removeRow);
+        for (int list : {IDC_LIST_LEFTARM, IDC_LIST_LEFTTORSO, IDC_LIST_CENTRETORSO})
+            EXPECT_EQ(Count(list, "AC /20"), 0) << list;
+        EXPECT_EQ(Count(c.fillList, "Small Laser"), c.fillCount);
+        EXPECT_EQ(Remaining(), before);
+        for (int i = 0; i < c.fillCount; ++i)
+            Remove(c.fillList, 0);
+    }
+    EXPECT_TRUE(Boxes().empty());
+}
+
+// Armour the tonnage no longer buys is trimmed to 16 points a ton: whole passes
+// one point off every location above 1, then single points in the trim order
+// (arms, legs, head, torso fronts and rears, centre last). Balance Armour's
+// steps take the partner's last point, and give it none when none remains.
+TEST_F(RulesTest, ArmourTrimsToSixteenPointsATonInItsOrderAndBalancesToTheLastPoint) {
+    Click(IDC_TONNAGE_UP, 8); // 50 t
+    const int locations[] = {IDC_ARMOUR_LA,      IDC_ARMOUR_RA,     IDC_ARMOUR_LL,
+                             IDC_ARMOUR_RL,      IDC_ARMOUR_HEAD,   IDC_ARMOUR_LTFRONT,
+                             IDC_ARMOUR_RTFRONT, IDC_ARMOUR_LTREAR, IDC_ARMOUR_RTREAR,
+                             IDC_ARMOUR_CTFRONT, IDC_ARMOUR_CTREAR};
+    const int ups[] = {IDC_UP_LA,     IDC_UP_RA,      IDC_UP_LL,      IDC_UP_RL,
+                       IDC_UP_HEAD,   IDC_UP_LTFRONT, IDC_UP_RTFRONT, IDC_UP_LTREAR,
+                       IDC_UP_RTREAR, IDC_UP_CTFRONT, IDC_UP_CTREAR};
+    const auto points = [&] {
+        std::string shown;
+        for (int id : locations)
+            shown += Text(id) + " ";
+        return shown + "/ " + Text(IDC_ARMOUR_POINTS_REMAINING);
+    };
+    Click(IDC_BALANCE_ARMOUR); // on at the start
+    // 1.5 t: 24 points, 9 on HEAD and 14 on CENTRE TORSO FRONT; 1 t holds 16.
+    Click(IDC_ARMOUR_UP, 3);
+    Click(IDC_UP_HEAD, 9);
+    Click(IDC_UP_CTFRONT, 14);
+    Click(IDC_ARMOUR_DOWN);
+    EXPECT_EQ(points(), "0 0 0 0 5 0 0 0 0 10 0 / 1");
+    // A point on every location, 0.5 t: the first three in the order give theirs.
+    Click(IDC_DOWN_HEAD, 5);
+    Click(IDC_DOWN_CTFRONT, 10);
+    for (int up : ups)
+        Click(up);
+    Click(IDC_ARMOUR_DOWN);
+    EXPECT_EQ(points(), "0 0 0 1 1 1 1 1 1 1 1 / 0");
+
+    // Balance Armour: R/TORSO FRONT's D step takes L/TORSO FRONT's last point ...
+    Click(IDC_BALANCE_ARMOUR);
+    Click(IDC_DOWN_RTFRONT);
+    EXPECT_EQ(points(), "0 0 0 1 1 0 0 1 1 1 1 / 2");
+    // ... and the U step on the last remaining point leaves the partner as it was.
+    Click(IDC_UP_HEAD);
+    Click(IDC_UP_LTFRONT);
+    EXPECT_EQ(points(), "0 0 0 1 2 1 0 1 1 1 1 / 0");
+}
+
+// The heat-sink kind follows the sinks that stand in the locations: at rating
+// 250 the engine holds every sink, and of two catalogue sinks placed, removing
+// one still leaves a single sink that refuses the double kind.
+TEST_F(RulesTest, DoubleHeatSinksIsRefusedWhileOneOfTwoPlacedSinksRemains) {
+    Click(IDC_TONNAGE_UP, 8);
+    Click(IDC_SPEED_UP, 4); // 50 t at speed 5: rating 250
+    ASSERT_TRUE(Items(IDC_ENGINE_HEATSINKS).empty());
+    AddAndPlace("Heat Sink", IDC_LIST_LEFTTORSO);
+    AddAndPlace("Heat Sink", IDC_LIST_LEFTTORSO);
+    Remove(IDC_LIST_LEFTTORSO, 0);
+    Click(IDC_DOUBLE_HEATSINKS);
+    EXPECT_EQ(Boxes(), Strings{std::string("EQUIPMENT ALLOCATION ERROR: ") + kMixingSinksText});
+    EXPECT_FALSE(KestravDlgTestAccess::DoubleHeatSinks(*sheet).GetCheck());
+    Remove(IDC_LIST_LEFTTORSO, 0);
+    Click(IDC_DOUBLE_HEATSINKS);
+    EXPECT_TRUE(KestravDlgTestAccess::DoubleHeatSinks(*sheet).GetCheck());
+    EXPECT_EQ(Boxes().size(), 1u);
+}
+
+// An entry put in or taken out above the highlighted one keeps the highlight
+// on the same entry: the hand put back before a selected laser, the engine's
+// surplus sinks taken back while a sink is highlighted.
+TEST_F(RulesTest, TheHighlightStaysOnItsEntryWhenTheRulesChangeTheListAboveIt) {
+    Remove(IDC_LIST_LEFTARM, 3); // the hand
+    AddAndPlace("Medium Laser", IDC_LIST_LEFTARM);
+    sheet->ClickList(IDC_LIST_LEFTARM, 3); // the laser highlighted
+    Add("Hand Actuator");
+    sheet->ClickList(IDC_LIST_LEFTARM, -1); // the hand placed at row 3, before the laser
+    EXPECT_EQ(Items(IDC_LIST_LEFTARM)[3], "Hand Actuator");
+    EXPECT_EQ(KestravDlgTestAccess::LocationList(*sheet, Location::LeftArm).GetCurSel(), 4);
+    Click(IDC_MOVE_COMPONENT); // so Move Component takes the laser
+    EXPECT_EQ(Count(IDC_LIST_LEFTARM, "Hand Actuator"), 1);
+    EXPECT_EQ(Count(IDC_LIST_LEFTARM, "Medium Laser"), 0);
+    sheet->ClickList(IDC_LIST_LEFTTORSO, -1);
+
+    sheet->DoubleClickList(IDC_ENGINE_HEATSINKS, 0);
+    sheet->ClickList(IDC_LIST_LEFTTORSO, -1); // one engine sink placed
+    CListBox& sinks = KestravDlgTestAccess::EngineHeatSinks(*sheet);
+    sinks.SetCurSel(2);
+    Click(IDC_SPEED_UP, 2); // rating 30: nine sinks, the placed one taken back
+    EXPECT_EQ(Count(IDC_LIST_LEFTTORSO, "Heat Sink"), 0);
+    EXPECT_EQ(sinks.GetCount(), 9);
+    EXPECT_EQ(sinks.GetCurSel(), 2);
+    EXPECT_TRUE(Boxes().empty());
 }
 
 } // namespace

@@ -107,14 +107,6 @@ TEST_F(RecalculationTest, FerroFibrousCapLowersTheTonnageNotThePoints) {
     EXPECT_FLOAT_EQ(sheet->m_fTonnageRemaining, 2.0f); // computed with 2.5 t
 }
 
-TEST_F(RecalculationTest, TonnageRemainingSubtractsEveryWeightButLifeSupport) {
-    sheet->m_nLifeSupportTonnage = 5;
-    g_fJumpJetTonnage = 1.0f;
-    g_fEquipmentTonnage = 4.0f;
-    KestravDlgTestAccess::RecalculateTonnage(*sheet);
-    EXPECT_FLOAT_EQ(sheet->m_fTonnageRemaining, -0.5f); // never clamped
-}
-
 TEST_F(RecalculationTest, TheGyroStepsUpAtRatings110And210And310) {
     for (auto [rating, gyro] :
          {std::pair{10, 1}, {105, 1}, {110, 2}, {205, 2}, {210, 3}, {305, 3}, {310, 4}, {400, 4}}) {

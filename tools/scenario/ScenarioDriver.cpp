@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStyleHints>
 #include <QTest>
 #include <QTextBrowser>
@@ -190,10 +191,13 @@ class ScenarioPlatform : public CQtPlatform {
                 shown.edits[item.id] = edit->text().toStdString();
         }
         m_boxes.push_back(shown);
-        if (auto* ok = qobject_cast<QAbstractButton*>(ControlWidget(dialog, IDOK)))
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_Return);
+        // Answered as a person answers it: Enter, which the OK button must
+        // take as the default button with the first focus.
+        auto* ok = qobject_cast<QPushButton*>(ControlWidget(dialog, IDOK));
+        if (!ok || !ok->isDefault() || window.focusWidget() != ok)
+            Fail(0, "the dialog box " + Quoted(shown.caption) +
+                        " has no default OK button with the first focus");
+        QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_Return);
         if (!dialog.IsEnded()) {
             Fail(0, "the dialog box " + Quoted(shown.caption) + " did not end by its OK button");
             dialog.EndDialog(IDCANCEL);

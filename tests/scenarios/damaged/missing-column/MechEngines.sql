@@ -1,2 +1,0 @@
--- based on the project's catalogue
-ALTER TABLE [Engines] RENAME COLUMN [EngineName] TO [Name];

@@ -1,2 +1,0 @@
--- based on the project's catalogue
-DELETE FROM [Engines] WHERE [Rating] = 15;
