@@ -122,6 +122,9 @@ TEST_F(FrameworkTest, DeletingKeepsOrDropsTheSelection) {
     EXPECT_EQ(list.DeleteString(LB_ERR), LB_ERR); // the idiom after a failed search
     EXPECT_EQ(list.DeleteString(7), LB_ERR);
     EXPECT_EQ(list.GetCount(), 2);
+    std::string text = "kept";
+    EXPECT_EQ(list.GetText(2, text), LB_ERR); // past the last entry: nothing read
+    EXPECT_EQ(text, "kept");
 }
 
 TEST_F(FrameworkTest, PrefixSearchesIgnoreCaseAndTakeTheTopmostMatch) {
