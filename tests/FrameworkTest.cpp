@@ -36,9 +36,10 @@ class TestDialog : public CDialog {
         ++number;
         UpdateData(false);
     }
-    // Changes the state, then fails the way a catalogue search does.
+    // Changes the state and moves the focus, then fails the way a catalogue search does.
     void OnFail() {
         number = 99;
+        SetFocus();
         list.AddString("half-done");
         throw CSimpleException(failure);
     }
@@ -174,6 +175,8 @@ TEST_F(FrameworkTest, AFailingHandlerChangesNothingAndIsReportedWithTheStopIcon)
     EXPECT_EQ(platform.boxes[0].text, "engine says no");
     EXPECT_EQ(platform.boxes[0].caption, "kestrav");
     EXPECT_EQ(platform.boxes[0].type, MB_ICONSTOP);
+    // The undo restores the controls, not the focus: it stays where it went.
+    EXPECT_EQ(dialog.GetFocusId(), kFocusDialog);
 }
 
 TEST_F(FrameworkTest, ErrorsWithoutADescriptionGetTheFrameworksFallbackTexts) {

@@ -363,6 +363,17 @@ TEST_F(QtWindowTest, TabFocusIsReportedAndFocusGivenBackAfterARefusalIsNot) {
     }
 }
 
+// Alt+F4 ends the window as the close box does, from whichever control has the focus.
+TEST_F(QtWindowTest, AltF4EndsTheWindowThroughTheCancelPath) {
+    for (int id : {kList, kButton}) {
+        Run([this, id](ProbeDialog& dialog, QDialog& window) {
+            QTest::keyClick(Widget<QWidget>(window, id), Qt::Key_F4, Qt::AltModifier);
+            EXPECT_TRUE(dialog.IsEnded()) << id;
+            EXPECT_EQ(dialog.GetResult(), IDCANCEL) << id;
+        });
+    }
+}
+
 TEST_F(QtWindowTest, OnlyControlsThatChangedAreShownAgain) {
     Run([this](ProbeDialog& dialog, QDialog& window) {
         auto* list = Widget<QListWidget>(window, kList);

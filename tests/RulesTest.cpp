@@ -5,6 +5,7 @@
 
 #include "design/Arithmetic.h"
 #include "design/JumpJetWeight.h"
+#include "design/ListEntries.h"
 #include "design/Messages.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
@@ -12,6 +13,7 @@
 #include "tests/TestSupport.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -256,9 +258,24 @@ TEST_F(RulesTest, ArmourTrimsToSixteenPointsATonInItsOrderAndBalancesToTheLastPo
     Click(IDC_UP_CTFRONT, 14);
     Click(IDC_ARMOUR_DOWN);
     EXPECT_EQ(points(), "0 0 0 0 5 0 0 0 0 10 0 / 1");
-    // A point on every location, 0.5 t: the first three in the order give theirs.
+    // A point on nine locations, 0.5 t: the first of them in the order gives its
+    // own. (Single points go only when at most eleven stand against the eight
+    // of half a ton, so places past the third of the order never show.)
     Click(IDC_DOWN_HEAD, 5);
     Click(IDC_DOWN_CTFRONT, 10);
+    const struct {
+        int without1, without2, gives;
+    } nines[] = {{2, 3, 0}, {0, 3, 1}, {0, 2, 1}, {0, 1, 2}};
+    for (const auto& nine : nines) {
+        for (int i = 0; i < 11; ++i)
+            if (i != nine.without1 && i != nine.without2) Click(ups[i]);
+        Click(IDC_ARMOUR_DOWN);
+        EXPECT_EQ(Text(locations[nine.gives]), "0") << nine.gives;
+        EXPECT_EQ(Text(IDC_ARMOUR_POINTS_REMAINING), "0") << nine.gives;
+        Click(IDC_ARMOUR_DOWN);
+        Click(IDC_ARMOUR_UP, 2);
+    }
+    // A point on every location: the first three give theirs.
     for (int up : ups)
         Click(up);
     Click(IDC_ARMOUR_DOWN);
@@ -272,6 +289,69 @@ TEST_F(RulesTest, ArmourTrimsToSixteenPointsATonInItsOrderAndBalancesToTheLastPo
     Click(IDC_UP_HEAD);
     Click(IDC_UP_LTFRONT);
     EXPECT_EQ(points(), "0 0 0 1 2 1 0 1 1 1 1 / 0");
+}
+
+// Each order of the location table shows as the sequence in which the lists
+// lose an entry that every one of them holds: JUMP JETS Decrease (the filler
+// removal order), Move Component pressed again and again with an entry
+// selected in every list (each press first puts the last one back), and one
+// placed engine sink taken back at a time when the engine needs one sink fewer.
+TEST_F(RulesTest, TheRulesVisitTheLocationsInTheirOrders) {
+    using L = Location;
+    const L leftFirst[] = {L::LeftTorso, L::RightTorso, L::LeftArm,     L::RightArm,
+                           L::LeftLeg,   L::RightLeg,   L::CentreTorso, L::Head};
+    const L armsFirst[] = {L::LeftArm, L::RightArm, L::LeftTorso, L::RightTorso,
+                           L::LeftLeg, L::RightLeg, L::Head,      L::CentreTorso};
+    const auto list = [this](L at) -> CListBox& {
+        return KestravDlgTestAccess::LocationList(*sheet, at);
+    };
+    const struct {
+        const char* entry;
+        const L* order;
+        std::function<void()> step;
+    } orders[] = {
+        {"Jump Jet", leftFirst, [this] { Click(IDC_JUMPJETS_DOWN); }},
+        {"Heat Sink", armsFirst,
+         [this] {
+             g_nSinksAllocated = 1;
+             KestravDlgTestAccess::LookUpEngine(*sheet);
+         }},
+        {"Medium Laser", leftFirst, [this] { Click(IDC_MOVE_COMPONENT); }},
+    };
+    Click(IDC_TONNAGE_UP, 4); // 30 t at speed 8: eight jets, one sink for the engine
+    Click(IDC_SPEED_UP, 7);
+    Click(IDC_JUMPJETS_UP, 8); // all into L/TORSO, the first in the placement order
+    ASSERT_EQ(Items(IDC_LIST_LEFTTORSO), Strings(8, "Jump Jet"));
+    while (list(L::LeftTorso).GetCount() > 0)
+        list(L::LeftTorso).DeleteString(0);
+    for (const auto& o : orders) {
+        SCOPED_TRACE(o.entry);
+        for (L at : leftFirst) {
+            list(at).AddString(o.entry);
+            sheet->ClickList(list(at).GetDlgCtrlID(), list(at).GetCount() - 1);
+        }
+        for (int i = 0; i < 8; ++i) {
+            o.step();
+            EXPECT_EQ(CountNamed(list(o.order[i]), o.entry), 0) << i;
+            if (i < 7) {
+                EXPECT_EQ(CountNamed(list(o.order[i + 1]), o.entry), 1) << i;
+            }
+        }
+    }
+    EXPECT_TRUE(Boxes().empty());
+}
+
+// A lighter mech sells armour by the half ton while EXTERNAL ARMOUR FACTOR is
+// above 2 x total internal + 15: at 65 t (internal 104) 14 t (224 points) is
+// one point above, and 13.5 t is within.
+TEST_F(RulesTest, ALighterMechSellsArmourDownToTwiceItsInternalPlusFifteen) {
+    Click(IDC_TONNAGE_UP, 12); // 70 t: armour up to 14 t
+    Click(IDC_ARMOUR_UP, 30);
+    ASSERT_FLOAT_EQ(sheet->m_fArmour, 14.0f);
+    for (float kept : {13.5f, 13.0f}) { // 65 t: 224 > 223; 60 t: 216 > 213
+        Click(IDC_TONNAGE_DOWN);
+        EXPECT_FLOAT_EQ(sheet->m_fArmour, kept);
+    }
 }
 
 // The heat-sink kind follows the sinks that stand in the locations: at rating
