@@ -232,6 +232,22 @@ TEST_F(RulesTest, ASplitAutocannonLeavesWholeFromEitherSide) {
     EXPECT_TRUE(Boxes().empty());
 }
 
+// Two cannons spilling into C/TORSO from both sides: a double-click there takes
+// the one from the left of the spill path, and the right one stays whole.
+TEST_F(RulesTest, OfTwoCannonsSpillingIntoTheCentreTheLeftOneLeaves) {
+    Click(IDC_TONNAGE_UP, 18);
+    for (int side : {IDC_LIST_LEFTTORSO, IDC_LIST_RIGHTTORSO}) {
+        for (int i = 0; i < 3; ++i)
+            AddAndPlace("Small Laser", side);
+        AddAndPlace("AC /20", side); // 9 here, 1 in C/TORSO
+    }
+    ASSERT_EQ(Count(IDC_LIST_CENTRETORSO, "AC /20"), 2);
+    Remove(IDC_LIST_CENTRETORSO, 11);
+    EXPECT_EQ(Count(IDC_LIST_LEFTTORSO, "AC /20"), 0);
+    EXPECT_EQ(Count(IDC_LIST_RIGHTTORSO, "AC /20"), 9);
+    EXPECT_EQ(Count(IDC_LIST_CENTRETORSO, "AC /20"), 1);
+}
+
 // Armour the tonnage no longer buys is trimmed to 16 points a ton: whole passes
 // one point off every location above 1, then single points in the trim order
 // (arms, legs, head, torso fronts and rears, centre last). Balance Armour's
