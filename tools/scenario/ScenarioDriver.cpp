@@ -49,7 +49,7 @@ struct ShownBox {
     bool isDialog = false;
     std::string caption;
     std::string text;
-    std::map<int, std::string> edits;
+    std::map<std::string, std::string> edits; // by id and by member name
 
     std::string Describe() const {
         if (isDialog) return "dialog box: " + Quoted(caption);
@@ -188,8 +188,11 @@ class ScenarioPlatform : public CQtPlatform {
         for (const DialogItem& item : dialog.Template().items) {
             if (item.kind != ControlKind::Edit) continue;
             if (auto* edit = qobject_cast<QLineEdit*>(ControlWidget(dialog, item.id)))
-                shown.edits[item.id] = edit->text().toStdString();
+                shown.edits[std::to_string(item.id)] = edit->text().toStdString();
         }
+        for (const auto& [member, id] : dialog.Members())
+            if (shown.edits.count(std::to_string(id)))
+                shown.edits[member] = shown.edits[std::to_string(id)];
         m_boxes.push_back(shown);
         // Answered as a person answers it: Enter, which the OK button must
         // take as the default button with the first focus.
@@ -226,7 +229,17 @@ class ScenarioPlatform : public CQtPlatform {
                 Fail(command.line, command.source + ": the window has already ended");
                 break;
             }
-            const std::string error = Execute(command);
+            Command resolved = command;
+            if (!command.member.empty()) {
+                const auto found = m_main->Members().find(command.member);
+                if (found == m_main->Members().end()) {
+                    Fail(command.line,
+                         command.source + ": the window has no control bound to " + command.member);
+                    break;
+                }
+                resolved.id = found->second;
+            }
+            const std::string error = Execute(resolved);
             QCoreApplication::processEvents();
             if (!error.empty()) Fail(command.line, command.source + ": " + error);
         }
@@ -559,9 +572,8 @@ class ScenarioPlatform : public CQtPlatform {
             if (box.caption != command.text) return "the dialog box was " + Quoted(box.caption);
             for (const auto& [id, text] : command.fields) {
                 auto it = box.edits.find(id);
-                if (it == box.edits.end())
-                    return "the dialog box has no edit box " + std::to_string(id);
-                if (it->second != text) return std::to_string(id) + " showed " + Quoted(it->second);
+                if (it == box.edits.end()) return "the dialog box has no edit box " + id;
+                if (it->second != text) return id + " showed " + Quoted(it->second);
             }
             return "";
         }
