@@ -28,9 +28,11 @@
 //   dialog "CAPTION" [ID="TEXT" ...]
 //
 // A catalog folder holds MechEngines, equipment and Internal as .db files or
-// .sql scripts; a missing one stays missing. A script whose first line is
-// "-- based on the project's catalogue" runs on a copy of the project's own
-// catalogue, so a damaged-catalogue fixture states only its damage.
+// .sql scripts, and states only what differs from the project's catalogues: a
+// catalogue without a file there is the project's own, a script whose first
+// line is "-- based on the project's catalogue" runs on a copy of the
+// project's own catalogue, and an empty file BASE.missing (equipment.missing)
+// leaves that catalogue missing, so start-up meets what a user would.
 #pragma once
 
 #include <stdexcept>

@@ -59,12 +59,13 @@ struct ShownBox {
 
 // The catalogue folder of a scenario: a temporary folder with the databases
 // named by its catalog line, made from .db files or .sql scripts; without a
-// catalog line, the project's own catalogues. A script whose first line is
-// kBasedOnProject starts from the project's own catalogue and changes it, so
-// a fixture states only what is damaged; any other file of the fixture (a
-// journal) is copied beside them. Every file of the folder is read at the
-// start and compared at the end: the program must never write a catalogue,
-// nor create or remove anything beside it.
+// catalog line, the project's own catalogues. A fixture states only what it
+// changes: a catalogue it has no file for is the project's own, a script whose
+// first line is kBasedOnProject starts from the project's own catalogue and
+// changes it, and an empty BASE.missing leaves that catalogue missing. Any
+// other file of the fixture (a journal) is copied beside them. Every file of the folder is read at
+// the start and compared at the end: the program must never write a catalogue, nor create or remove
+// anything beside it.
 const char kBasedOnProject[] = "-- based on the project's catalogue";
 
 class CatalogCopy {
@@ -97,8 +98,9 @@ class CatalogCopy {
                     } else {
                         CreateDatabaseFromScript(target.string(), script);
                     }
+                } else if (!fs::exists(source / (std::string(base) + ".missing"))) {
+                    fs::copy_file(project / (std::string(base) + ".db"), target);
                 }
-                // Neither: the file stays missing, as it would for a user.
             } catch (const std::exception& error) {
                 return std::string(base) + ": " + error.what();
             }
@@ -107,7 +109,7 @@ class CatalogCopy {
         std::error_code error;
         for (const auto& entry : fs::directory_iterator(source, error)) {
             const std::string extension = entry.path().extension().string();
-            if (extension != ".db" && extension != ".sql")
+            if (extension != ".db" && extension != ".sql" && extension != ".missing")
                 fs::copy_file(entry.path(), m_folder / entry.path().filename(), error);
         }
         SetCatalogFolderForTesting(m_folder.string());
