@@ -27,6 +27,9 @@
 //   message "CAPTION" "TEXT"         message-contains "CAPTION"|* "PART"
 //   dialog "CAPTION" [ID="TEXT" ...]
 //
+// The runner answers each message box with OK and each dialog box with Enter;
+// a message or dialog line must state it before the next action or check.
+//
 // A catalog folder holds MechEngines, equipment and Internal as .db files or
 // .sql scripts, and states only what differs from the project's catalogues: a
 // catalogue without a file there is the project's own, a script whose first
