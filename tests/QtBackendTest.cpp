@@ -1,7 +1,6 @@
 // The Qt backend: dialog-unit arithmetic, word wrapping, double-click
-// pairing, list keys, labels, the help document's place, and a small dialog
-// shown in a real (offscreen) Qt window: widgets where the template puts
-// them, menu states that never change, focus that is reported only when the
+// pairing, list keys, labels, and a small dialog shown in a real (offscreen)
+// Qt window: widgets where the template puts them, menu states that never change, focus that is reported only when the
 // user moves it, lists rebuilt only when their entries change, whole rows,
 // the help window. Last, the design sheet itself with every value the
 // shipped catalogues can put in its boxes and lists: each fits.
@@ -104,11 +103,6 @@ TEST(DoubleClickTrackerTest, OnlyTheSecondPressOfAPairBelongsToADoubleClick) {
     EXPECT_TRUE(tracker.IsSecondPress(2100, 30, 9, 2));
     // A clock that went back is not a double-click.
     EXPECT_FALSE(tracker.IsSecondPress(50, 30, 9, 2));
-}
-
-TEST(HelpDocumentTest, LivesBesideTheProgramAndOpensAtTheWindowsTopic) {
-    EXPECT_EQ(HelpDocumentPath("/opt/kestrav/bin"), "/opt/kestrav/share/doc/kestrav/index.html");
-    EXPECT_EQ(HelpDocumentPath("build/bin"), "build/share/doc/kestrav/index.html");
 }
 
 TEST(ListKeysTest, MoveTheSelectionAsANativeListBoxDoes) {
@@ -311,8 +305,6 @@ TEST_F(QtWindowTest, WidgetsFollowTheTemplate) {
         const PixelRect r = DluRectToPixels(70, 10, 60, 60, base);
         EXPECT_EQ(list->geometry(), QRect(r.x, r.y, r.width, r.height));
         EXPECT_EQ(window.font().family(), kTemplateFace); // installed by the set-up script
-        EXPECT_EQ(base.x, 6);
-        EXPECT_EQ(base.y, 13);
         ASSERT_EQ(list->count(), 2);
         EXPECT_EQ(list->item(1)->text(), "Beta");
     });
