@@ -1,9 +1,10 @@
 // The Qt backend: dialog-unit arithmetic, word wrapping, double-click
 // pairing, list keys, labels, and a small dialog shown in a real (offscreen)
-// Qt window: widgets where the template puts them, menu states that never change, focus that is reported only when the
-// user moves it, lists rebuilt only when their entries change, whole rows,
-// the help window. Last, the design sheet itself with every value the
-// shipped catalogues can put in its boxes and lists: each fits.
+// Qt window: widgets where the template puts them, menu states that never
+// change, focus that is reported only when the user moves it, lists rebuilt
+// only when their entries change, whole rows, the help window. Last, the
+// design sheet itself with every value the shipped catalogues can put in its
+// boxes and lists: each fits.
 
 #include "app/KestravApp.h"
 #include "catalog/CatalogFolder.h"
