@@ -13,6 +13,7 @@
 
 struct ConstructionOption {
     CButton CKestravDlg::*box;
+    const char* member; // the box's name, as the binding pass records it
     int controlId;
     void (CKestravDlg::*handler)();
     const char* filler;             // the entry of a fourteen-slot option; null for the others
@@ -28,13 +29,17 @@ void RederiveArmourPoints(CKestravDlg& dlg);
 // The table is a member of a friend of the sheet, since it names the boxes.
 struct ConstructionOptions {
     using D = CKestravDlg;
+#define KESTRAV_BOX(member) &D::member, #member
     static constexpr std::array<ConstructionOption, 4> kTable{{
-        {&D::m_chkXLEngine, IDC_XL_ENGINE, &D::OnXLEngine, nullptr, nullptr},
-        {&D::m_chkFerroFibrous, IDC_FERRO_FIBROUS, &D::OnFerroFibrous, kFerroFibrous,
+        {KESTRAV_BOX(m_chkXLEngine), IDC_XL_ENGINE, &D::OnXLEngine, nullptr, nullptr},
+        {KESTRAV_BOX(m_chkFerroFibrous), IDC_FERRO_FIBROUS, &D::OnFerroFibrous, kFerroFibrous,
          RederiveArmourPoints},
-        {&D::m_chkEndoSteel, IDC_ENDO_STEEL, &D::OnEndoSteel, kEndoSteel, RederiveInternals},
-        {&D::m_chkDoubleHeatSinks, IDC_DOUBLE_HEATSINKS, &D::OnDoubleHeatSinks, nullptr, nullptr},
+        {KESTRAV_BOX(m_chkEndoSteel), IDC_ENDO_STEEL, &D::OnEndoSteel, kEndoSteel,
+         RederiveInternals},
+        {KESTRAV_BOX(m_chkDoubleHeatSinks), IDC_DOUBLE_HEATSINKS, &D::OnDoubleHeatSinks, nullptr,
+         nullptr},
     }};
+#undef KESTRAV_BOX
 };
 
 // An entry an option puts in, which only unchecking its box takes out.

@@ -182,7 +182,7 @@ void CKestravDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_ARMOUR_DOWN, m_btnArmourDown);
     DDX_Control(pDX, IDC_ENGINE_HEATSINKS, m_listEngineHeatSinks);
     for (const ConstructionOption& option : ConstructionOptions::kTable)
-        DDX_Control(pDX, option.controlId, this->*option.box);
+        DDX_ControlNamed(pDX, option.controlId, this->*option.box, option.member);
     DDX_Control(pDX, IDC_BALANCE_ARMOUR, m_btnBalanceArmour);
     DDX_Control(pDX, IDC_LIST_RIGHTTORSO, m_listRightTorso);
     DDX_Control(pDX, IDC_LIST_CENTRETORSO, m_listCentreTorso);

@@ -58,7 +58,16 @@ bool ParseFloat(const std::string& text, float& value) {
     return true;
 }
 
-void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
+namespace {
+
+void NameMember(CDataExchange* pDX, int id, const char* member) {
+    if (pDX->m_bNameMembers) pDX->m_pDlgWnd->NameMember(member, id);
+}
+
+} // namespace
+
+void DDX_ControlNamed(CDataExchange* pDX, int id, CWnd& control, const char* member) {
+    NameMember(pDX, id, member);
     if (!control.IsAttached()) control.Attach(pDX->m_pDlgWnd, id);
 }
 
@@ -91,15 +100,18 @@ void ExchangeNumber(CDataExchange* pDX, int id, T& value, std::string (*format)(
 
 } // namespace
 
-void DDX_Text(CDataExchange* pDX, int id, int& value) {
+void DDX_TextNamed(CDataExchange* pDX, int id, int& value, const char* member) {
+    NameMember(pDX, id, member);
     ExchangeNumber(pDX, id, value, FormatInteger, ParseInteger, "Please enter an integer.");
 }
 
-void DDX_Text(CDataExchange* pDX, int id, float& value) {
+void DDX_TextNamed(CDataExchange* pDX, int id, float& value, const char* member) {
+    NameMember(pDX, id, member);
     ExchangeNumber(pDX, id, value, FormatFloat, ParseFloat, "Please enter a number.");
 }
 
-void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
+void DDX_TextNamed(CDataExchange* pDX, int id, std::string& value, const char* member) {
+    NameMember(pDX, id, member);
     ControlState& control = pDX->m_pDlgWnd->Control(id);
     if (pDX->m_bSaveAndValidate)
         value = control.text;

@@ -30,7 +30,7 @@ void CDialog::EndDialog(int result) {
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
-    CDataExchange dx(this, saveAndValidate);
+    CDataExchange dx(this, saveAndValidate, m_members.empty());
     try {
         DoDataExchange(&dx);
     } catch (const CUserException&) {

@@ -110,6 +110,9 @@ class CDialog : public CCmdTarget {
     void SetFocus(); // the dialog itself takes the keyboard focus
     void GotoDlgCtrl(int id);
     void TouchControl(ControlState& control);
+    // The members the binding pass bound, by name ("m_btnTonnageUp"), with their control ids.
+    const std::unordered_map<std::string, int>& Members() const { return m_members; }
+    void NameMember(const char* member, int id) { m_members.emplace(member, id); }
 
     // ---- Window properties ----
     void SetIcon(HICON icon, bool bigIcon);
@@ -139,6 +142,8 @@ class CDialog : public CCmdTarget {
     const DialogTemplate& m_template;
     DialogState m_state;
     std::unordered_map<int, std::size_t> m_index; // control id to position in m_state
+    std::unordered_map<std::string, int>
+        m_members; // member name to control id, from the first pass
     unsigned m_nextRevision = 1;
     bool m_created = false;
     bool m_ended = false;

@@ -1,10 +1,10 @@
 // The Qt backend: dialog-unit arithmetic, word wrapping, double-click
-// pairing, list keys, labels, the help document's place, and a small dialog
-// shown in a real (offscreen) Qt window: widgets where the template puts
-// them, menu states that never change, focus that is reported only when the
-// user moves it, lists rebuilt only when their entries change, whole rows,
-// the help window. Last, the design sheet itself with every value the
-// shipped catalogues can put in its boxes and lists: each fits.
+// pairing, list keys, labels, and a small dialog shown in a real (offscreen)
+// Qt window: widgets where the template puts them, menu states that never
+// change, focus that is reported only when the user moves it, lists rebuilt
+// only when their entries change, whole rows, the help window. Last, the
+// design sheet itself with every value the shipped catalogues can put in its
+// boxes and lists: each fits.
 
 #include "app/KestravApp.h"
 #include "catalog/CatalogFolder.h"
@@ -104,11 +104,6 @@ TEST(DoubleClickTrackerTest, OnlyTheSecondPressOfAPairBelongsToADoubleClick) {
     EXPECT_TRUE(tracker.IsSecondPress(2100, 30, 9, 2));
     // A clock that went back is not a double-click.
     EXPECT_FALSE(tracker.IsSecondPress(50, 30, 9, 2));
-}
-
-TEST(HelpDocumentTest, LivesBesideTheProgramAndOpensAtTheWindowsTopic) {
-    EXPECT_EQ(HelpDocumentPath("/opt/kestrav/bin"), "/opt/kestrav/share/doc/kestrav/index.html");
-    EXPECT_EQ(HelpDocumentPath("build/bin"), "build/share/doc/kestrav/index.html");
 }
 
 TEST(ListKeysTest, MoveTheSelectionAsANativeListBoxDoes) {
@@ -238,6 +233,8 @@ class ProbePlatform : public CQtPlatform {
   public:
     std::function<void(ProbeDialog&, QDialog&)> body;
     int boxes = 0;
+    std::string lastBox;          // the text of the last message box
+    bool lastBoxIconless = false; // its OK button carried no icon
 
   protected:
     void DialogShown(CDialog& dialog, QDialog& window) override {
@@ -249,6 +246,8 @@ class ProbePlatform : public CQtPlatform {
     }
     void MessageBoxShown(QMessageBox& box) override {
         ++boxes;
+        lastBox = box.text().toStdString();
+        lastBoxIconless = box.button(QMessageBox::Ok)->icon().isNull();
         QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
     }
 };
@@ -307,8 +306,6 @@ TEST_F(QtWindowTest, WidgetsFollowTheTemplate) {
         const PixelRect r = DluRectToPixels(70, 10, 60, 60, base);
         EXPECT_EQ(list->geometry(), QRect(r.x, r.y, r.width, r.height));
         EXPECT_EQ(window.font().family(), kTemplateFace); // installed by the set-up script
-        EXPECT_EQ(base.x, 6);
-        EXPECT_EQ(base.y, 13);
         ASSERT_EQ(list->count(), 2);
         EXPECT_EQ(list->item(1)->text(), "Beta");
     });
@@ -432,55 +429,30 @@ TEST_F(QtWindowTest, ListKeysMoveTheSelectionOnlyAndTheLastCutRowIsNotDrawn) {
     });
 }
 
-TEST_F(QtWindowTest, MessageBoxButtonsCarryTextOnly) {
-    struct IconCheck : ProbePlatform {
-        bool iconless = false;
-        void MessageBoxShown(QMessageBox& box) override {
-            iconless = box.button(QMessageBox::Ok)->icon().isNull();
-            ProbePlatform::MessageBoxShown(box);
-        }
-    } check;
-    AfxGetApp()->m_pPlatform = &check;
-    check.body = [](ProbeDialog& dialog, QDialog&) { dialog.MessageBox("text", "CAPTION"); };
-    ProbeDialog dialog;
-    dialog.DoModal();
-    AfxGetApp()->m_pPlatform = &platform;
-    EXPECT_TRUE(check.iconless);
-}
-
 TEST_F(QtWindowTest, HelpOpensInTheProgramsOwnWindowOrSaysWhereTheDocumentWasLookedFor) {
-    struct HelpCheck : ProbePlatform {
-        std::string box;
-        void MessageBoxShown(QMessageBox& shown) override {
-            box = shown.text().toStdString();
-            ProbePlatform::MessageBoxShown(shown);
-        }
-    } check;
-    AfxGetApp()->m_pPlatform = &check;
     TempDir empty;
-    check.body = [&check, &empty](ProbeDialog&, QDialog&) {
-        ASSERT_TRUE(check.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
+    Run([this, &empty](ProbeDialog&, QDialog&) {
+        ASSERT_TRUE(platform.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
         const std::string where = HelpDocumentPath(empty.File("bin"));
-        EXPECT_EQ(check.box,
+        EXPECT_EQ(platform.lastBox,
                   "Failed to launch help.\n\nThe help document was looked for at " + where + ".");
-        EXPECT_EQ(check.HelpBrowser(), nullptr);
+        // A message box's OK button carries its text only.
+        EXPECT_TRUE(platform.lastBoxIconless);
+        EXPECT_EQ(platform.HelpBrowser(), nullptr);
         std::filesystem::create_directories(empty.File("share/doc/kestrav"));
         std::filesystem::copy_file(std::string(KESTRAV_SOURCE_DIR) + "/doc/index.html", where);
-        check.box.clear();
-        ASSERT_TRUE(check.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
-        EXPECT_TRUE(check.box.empty());
-        QTextBrowser* browser = check.HelpBrowser();
+        platform.boxes = 0;
+        ASSERT_TRUE(platform.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
+        EXPECT_EQ(platform.boxes, 0);
+        QTextBrowser* browser = platform.HelpBrowser();
         ASSERT_NE(browser, nullptr);
         EXPECT_TRUE(browser->window()->isVisible());
         EXPECT_EQ(browser->source().fragment(), "context-131174");
         EXPECT_TRUE(browser->toPlainText().contains("Catalogue values"));
-        check.WinHelp("", HELP_QUIT, 0);
+        platform.WinHelp("", HELP_QUIT, 0);
         QCoreApplication::processEvents();
-        EXPECT_EQ(check.HelpBrowser(), nullptr);
-    };
-    ProbeDialog dialog;
-    dialog.DoModal();
-    AfxGetApp()->m_pPlatform = &platform;
+        EXPECT_EQ(platform.HelpBrowser(), nullptr);
+    });
 }
 
 // ---- Every value the shipped catalogues can show fits the sheet ----

@@ -36,7 +36,7 @@ dialog "Equipment Details" 1134="Small Laser" 1135="0.5"
     EXPECT_TRUE(s.commands[2].yes);
     EXPECT_EQ(s.commands[2].text2, "Null");
     ASSERT_EQ(s.commands[3].fields.size(), 2u);
-    EXPECT_EQ(s.commands[3].fields[1], (std::pair<int, std::string>{1135, "0.5"}));
+    EXPECT_EQ(s.commands[3].fields[1], (std::pair<std::string, std::string>{"1135", "0.5"}));
 }
 
 TEST(ScenarioFormatTest, BadLinesAreRefusedNamingTheLine) {
@@ -53,6 +53,7 @@ TEST(ScenarioFormatTest, BadLinesAreRefusedNamingTheLine) {
         {"dialog \"About\" 1134=x", "expected ID="},
         {"expect 1002 \"a\"\"b\"", "separated by spaces"},
         {"click 1001\ncatalog x", "first command"},
+        {"click TonnageUp", "or member name"},
     };
     for (const auto& [text, words] : bad) {
         try {
@@ -99,7 +100,8 @@ TEST_F(ScenarioRunnerTest, EveryFalseStatementAndEveryUnstatedBoxFails) {
     // A file's content and what the run prints for it; "@" is the file's path,
     // and words without it are looked for after "FAIL @".
     const std::pair<const char*, const char*> files[] = {
-        {"expect 1002 \"10\"\nclick 1001\nexpect 1002 \"15\"\n", "PASS @\n"},
+        {"expect 1002 \"10\"\nclick m_btnTonnageUp\nexpect m_nTonnage \"15\"\n", "PASS @\n"},
+        {"click m_btnNoSuch", "FAIL @:1: click m_btnNoSuch: the window has no control bound to"},
         {"menu 100\ndialog \"About Kestrav\"\n", "PASS @\n"},
         {"expect 1002 \"10\"\nclick 1001\nexpect 1002 \"20\"\n",
          "FAIL @:3: expect 1002 \"20\": shows \"15\"\n"},
@@ -140,7 +142,7 @@ TEST_F(ScenarioRunnerTest, EveryFalseStatementAndEveryUnstatedBoxFails) {
         const std::string line = out.text.substr(at, out.text.find('\n', at) - at);
         EXPECT_NE(line.find(words), std::string::npos) << line;
     }
-    EXPECT_NE(out.text.find("2 passed, 17 failed\n"), std::string::npos) << out.text;
+    EXPECT_NE(out.text.find("2 passed, 18 failed\n"), std::string::npos) << out.text;
 }
 
 TEST_F(ScenarioRunnerTest, AFileThatCannotBeReadStopsTheRunWithStatus2) {

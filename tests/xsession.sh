@@ -28,10 +28,7 @@ xs_cleanup() {
     for pid in "${XS_PIDS[@]}"; do
         kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
     done
-    if [ -n "$XS_XVFB_PID" ]; then
-        kill "$XS_XVFB_PID" 2>/dev/null
-        wait "$XS_XVFB_PID" 2>/dev/null
-    fi
+    xs_stop_xvfb
     for dir in "${XS_TEMPS[@]}"; do
         rm -rf "$dir"
     done
@@ -76,9 +73,7 @@ xs_start_xvfb() {
             fi
             sleep 0.1
         done
-        kill "$XS_XVFB_PID" 2>/dev/null
-        wait "$XS_XVFB_PID" 2>/dev/null
-        XS_XVFB_PID=
+        xs_stop_xvfb
     done
     [ -n "$XS_XVFB_PID" ] || xs_fail "Xvfb did not start: $(tail -n3 "$home/xvfb.log")"
     export DISPLAY
@@ -92,6 +87,14 @@ xs_start_xvfb() {
     # In a sanitizer build, leaks inside the X11 platform's system libraries are not ours.
     LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/realwindow/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
     export LSAN_OPTIONS
+}
+
+# xs_stop_xvfb: ends our X server, if one runs (a test may then start another).
+xs_stop_xvfb() {
+    [ -n "$XS_XVFB_PID" ] || return 0
+    kill "$XS_XVFB_PID" 2>/dev/null
+    wait "$XS_XVFB_PID" 2>/dev/null
+    XS_XVFB_PID=
 }
 
 # xs_launch [VAR=VALUE ...] PROGRAM: starts it in the background; its pid is XS_PID.
@@ -146,6 +149,19 @@ xs_screenshot() {
     import -window "$XS_WINDOW" "$1" || xs_fail "could not save a screenshot to $1"
 }
 
+# xs_show_sheet SCREENSHOT [VAR=VALUE ...] PROGRAM: starts the program, waits
+# for its window "Kestrav" with no other window (an error box) beside it,
+# lets it paint and saves a screenshot.
+xs_show_sheet() {
+    local shot=$1
+    shift
+    xs_launch "$@"
+    xs_wait_window Kestrav
+    xs_only_window Kestrav
+    xs_settle
+    xs_screenshot "$shot"
+}
+
 # xs_size: "WIDTH HEIGHT" of XS_WINDOW in pixels of the screen.
 xs_size() {
     local geometry
@@ -157,7 +173,7 @@ xs_size() {
 # xs_end_with_escape: Escape to XS_WINDOW; the program must end with status 0.
 xs_end_with_escape() {
     local status
-    xdotool windowfocus --sync "$XS_WINDOW" 2>/dev/null || xdotool windowfocus "$XS_WINDOW"
+    xs_settle
     xdotool key --clearmodifiers Escape
     for _ in $(seq $((XS_END_WAIT * 10))); do
         kill -0 "$XS_PID" 2>/dev/null || break

@@ -27,25 +27,27 @@ xs_tempdir work
 # Room for the window at 200 %.
 xs_start_xvfb 3200x2400
 
+# probe SCALE PERCENT "WIDTH HEIGHT": the layout probe at that scale into
+# layout-SCALE.txt (kept as layout-PERCENT.txt); it must meet no message box
+# and show the program's window size.
+probe() {
+    QT_SCALE_FACTOR=$1 "$probe" >"$work/layout-$1.txt" 2>"$work/probe-$1.log" ||
+        xs_fail "the layout probe failed at $2 %: $(cat "$work/probe-$1.log")"
+    cp "$work/layout-$1.txt" "$artifacts/layout-$2.txt"
+    ! grep '^message ' "$work/layout-$1.txt" || xs_fail "the layout probe met a message box at $2 %"
+    [ "$(sed -n 's/^window //p' "$work/layout-$1.txt")" = "$3" ] ||
+        xs_fail "the probe's window at $2 % is not the program's ($3)"
+}
+
 declare -A size
 for scale in 1 2; do
     percent=$((scale * 100))
-    xs_launch QT_SCALE_FACTOR=$scale "$program"
-    xs_wait_window Kestrav
-    xs_only_window Kestrav
-    xs_settle
-    xs_screenshot "$artifacts/screenshot-$percent.png"
+    xs_show_sheet "$artifacts/screenshot-$percent.png" QT_SCALE_FACTOR=$scale "$program"
     size[$scale]=$(xs_size)
     xs_end_with_escape
     xs_note "at $percent %: window ${size[$scale]/ / x }, ended with status 0 on Escape"
 
-    QT_SCALE_FACTOR=$scale "$probe" >"$work/layout-$scale.txt" 2>"$work/probe-$scale.log" ||
-        xs_fail "the layout probe failed at $percent %: $(cat "$work/probe-$scale.log")"
-    cp "$work/layout-$scale.txt" "$artifacts/layout-$percent.txt"
-    ! grep '^message ' "$work/layout-$scale.txt" ||
-        xs_fail "the layout probe met a message box at $percent %"
-    [ "$(sed -n 's/^window //p' "$work/layout-$scale.txt")" = "${size[$scale]}" ] ||
-        xs_fail "the probe's window at $percent % is not the program's (${size[$scale]})"
+    probe $scale $percent "${size[$scale]}"
     grep -qx 'scroll none' "$work/layout-$scale.txt" ||
         xs_fail "at $percent % the sheet fits the screen but shows in a scrollable area"
 done
@@ -77,25 +79,15 @@ xs_note "$controls controls keep their places and sizes, doubled, and their text
 xs_note "screenshots: $artifacts/screenshot-100.png $artifacts/screenshot-200.png"
 
 # 150 % on a 1920 x 1080 screen: a server of that size.
-kill "$XS_XVFB_PID" 2>/dev/null
-wait "$XS_XVFB_PID" 2>/dev/null
-XS_XVFB_PID=
+xs_stop_xvfb
 xs_start_xvfb 1920x1080
-xs_launch QT_SCALE_FACTOR=1.5 "$program"
-xs_wait_window Kestrav
-xs_only_window Kestrav
-xs_settle
-xs_screenshot "$artifacts/screenshot-150.png"
+xs_show_sheet "$artifacts/screenshot-150.png" QT_SCALE_FACTOR=1.5 "$program"
 read -r width height < <(xs_size)
 xs_end_with_escape
 [ "$width" -le 1920 ] && [ "$height" -le 1080 ] ||
     xs_fail "at 150 % on 1920 x 1080 the window is $width x $height, larger than the screen"
-QT_SCALE_FACTOR=1.5 "$probe" >"$work/layout-150.txt" 2>"$work/probe-150.log" ||
-    xs_fail "the layout probe failed at 150 %: $(cat "$work/probe-150.log")"
-cp "$work/layout-150.txt" "$artifacts/layout-150.txt"
-[ "$(sed -n 's/^window //p' "$work/layout-150.txt")" = "$width $height" ] ||
-    xs_fail "the probe's window at 150 % is not the program's ($width $height)"
-read -r _ view client reach < <(grep '^scroll ' "$work/layout-150.txt")
+probe 1.5 150 "$width $height"
+read -r _ view client reach < <(grep '^scroll ' "$work/layout-1.5.txt")
 [ "$view" != none ] && [ -n "$reach" ] ||
     xs_fail "at 150 % on 1920 x 1080 the sheet shows in no scrollable area"
 [ "$reach" -ge "$client" ] ||

@@ -36,18 +36,10 @@ rm -rf "$prefix"
 
 xs_start_xvfb 1600x1200
 
-xs_launch "$build/bin/kestrav"
-xs_wait_window Kestrav
-xs_only_window Kestrav
-xs_settle
-xs_screenshot "$artifacts/build-tree.png"
+xs_show_sheet "$artifacts/build-tree.png" "$build/bin/kestrav"
 xs_end_with_escape
 
-xs_launch "$moved/bin/kestrav"
-xs_wait_window Kestrav
-xs_only_window Kestrav
-xs_settle
-xs_screenshot "$artifacts/installed.png"
+xs_show_sheet "$artifacts/installed.png" "$moved/bin/kestrav"
 xs_end_with_escape
 xs_note "the installed program ended with status 0 on Escape"
 

@@ -26,10 +26,7 @@ read -r want_width want_height menu_height base_x base_y face < <("$size_helper"
 [ "$want_width" = 1016 ] && [ "$want_height" = $((709 + menu_height)) ] ||
     xs_fail "the template converts to $want_width x $want_height, not 1016 x 709 and the menu bar"
 
-xs_launch "$program"
-xs_wait_window Kestrav
-xs_settle
-xs_screenshot "$screenshot"
+xs_show_sheet "$screenshot" "$program"
 xs_note "screenshot saved to $screenshot"
 
 read -r width height < <(xs_size)

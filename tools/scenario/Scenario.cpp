@@ -133,11 +133,23 @@ class ArgumentReader {
         Fail("expected " + what + ", found " + Shown(token));
         return false;
     }
-    std::pair<int, std::string> FieldArg() {
+    // A control: its number, or the name of the member bound to it.
+    void Control(Command& command, const char* what = "a control id") {
+        const Token& token = Take(what);
+        if (token.kind == Token::Word && IsMemberName(token.text)) {
+            command.member = token.text;
+            return;
+        }
+        if (token.kind != Token::Word || !IsNumber(token.text))
+            Fail("expected " + std::string(what) + " or member name, found " + Shown(token));
+        command.id = ToNumber(token.text, what);
+        if (command.id < 1) Fail(std::string(what) + " must be at least 1");
+    }
+    std::pair<std::string, std::string> FieldArg() {
         const Token& token = Take("ID=\"TEXT\"");
-        if (token.kind != Token::Field || !IsNumber(token.word))
+        if (token.kind != Token::Field || !(IsNumber(token.word) || IsMemberName(token.word)))
             Fail("expected ID=\"TEXT\", found " + Shown(token));
-        return {ToNumber(token.word, "a control id"), token.text};
+        return {token.word, token.text};
     }
     void End() {
         if (Left() > 0) Fail("too many arguments");
@@ -150,6 +162,12 @@ class ArgumentReader {
     const Token& Take(const char* what) {
         if (Left() == 0) Fail("missing " + std::string(what));
         return m_tokens[m_next++];
+    }
+    static bool IsMemberName(const std::string& s) {
+        if (s.size() < 3 || s.rfind("m_", 0) != 0) return false;
+        for (char c : s)
+            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+        return true;
     }
     static bool IsNumber(const std::string& s) {
         if (s.empty() || s.size() > 9) return false;
@@ -200,18 +218,20 @@ Command ReadCommand(const std::string& line, int lineNo) {
         command.text = args.AtText() ? args.Text("a folder") : args.Word("a folder");
         break;
     case Verb::Click:
-        command.id = args.Number("a control id", 1);
+        args.Control(command);
         if (args.Left() > 0) command.number = args.Number("a count", 1);
         break;
     case Verb::Select:
     case Verb::DoubleClick:
-        command.id = args.Number("a control id", 1);
+        args.Control(command);
         ReadEntry(args, command);
         break;
     case Verb::Focus:
+        args.Control(command);
+        break;
     case Verb::Menu:
     case Verb::SysMenu:
-        command.id = args.Number(command.verb == Verb::Focus ? "a control id" : "a command id", 1);
+        command.id = args.Number("a command id", 1);
         break;
     case Verb::Key: {
         static const std::set<std::string> keys{"enter", "escape", "up",       "down", "home",
@@ -242,20 +262,20 @@ Command ReadCommand(const std::string& line, int lineNo) {
     case Verb::Close:
         break;
     case Verb::Expect:
-        command.id = args.Number("a control id", 1);
+        args.Control(command);
         command.text = args.Text("the expected text");
         break;
     case Verb::ExpectList:
-        command.id = args.Number("a control id", 1);
+        args.Control(command);
         while (args.Left() > 0)
             command.texts.push_back(args.Text("an entry"));
         break;
     case Verb::ExpectCount:
-        command.id = args.Number("a control id", 1);
+        args.Control(command);
         command.number = args.Number("a count", 0);
         break;
     case Verb::ExpectSelected:
-        command.id = args.Number("a control id", 1);
+        args.Control(command);
         if (args.AtWord("none")) {
             args.Word("none");
             command.target = Target::None;
@@ -266,7 +286,7 @@ Command ReadCommand(const std::string& line, int lineNo) {
         break;
     case Verb::ExpectChecked:
     case Verb::ExpectEnabled:
-        command.id = args.Number("a control id", 1);
+        args.Control(command);
         command.yes = args.Choice("yes", "no");
         break;
     case Verb::ExpectFocus:
@@ -274,7 +294,7 @@ Command ReadCommand(const std::string& line, int lineNo) {
             args.Word("window");
             command.yes = true;
         } else {
-            command.id = args.Number("a control id or window", 1);
+            args.Control(command, "a control id, window");
         }
         break;
     case Verb::ExpectEnded:

@@ -5,6 +5,13 @@
 // \" and \\ as its only escapes; a dialog field is ID="TEXT". Every verb's
 // arguments are checked here, so a file that reads is a file that can run.
 //
+// ID is a control: its numeric id (1001) or the name of the dialog member
+// bound to it (m_btnTonnageUp, m_listLeftTorso, m_fTonnageRemaining). The names
+// are those the binding pass records (DDX_Control and DDX_Text pass the member
+// as written), looked up in the window, or for a dialog field in that dialog
+// box, when the command runs; a name nothing is bound to fails the scenario
+// there. CMD, a menu or system-menu command, is a number.
+//
 //   catalog DIR                      (first command only) catalogues from DIR
 //   click ID [N]                     select ID ROW|"TEXT"|empty
 //   dblclick ID ROW|"TEXT"|empty     focus ID
@@ -20,10 +27,15 @@
 //   message "CAPTION" "TEXT"         message-contains "CAPTION"|* "PART"
 //   dialog "CAPTION" [ID="TEXT" ...]
 //
+// The runner answers each message box with OK and each dialog box with Enter;
+// a message or dialog line must state it before the next action or check.
+//
 // A catalog folder holds MechEngines, equipment and Internal as .db files or
-// .sql scripts; a missing one stays missing. A script whose first line is
-// "-- based on the project's catalogue" runs on a copy of the project's own
-// catalogue, so a damaged-catalogue fixture states only its damage.
+// .sql scripts, and states only what differs from the project's catalogues: a
+// catalogue without a file there is the project's own, a script whose first
+// line is "-- based on the project's catalogue" runs on a copy of the
+// project's own catalogue, and an empty file BASE.missing (equipment.missing)
+// leaves that catalogue missing, so start-up meets what a user would.
 #pragma once
 
 #include <stdexcept>
@@ -63,14 +75,15 @@ struct Command {
     int line = 0;
     std::string source; // the line as written, for reports
     Verb verb = Verb::Close;
-    int id = 0;     // control id or command id
-    int number = 1; // click count, row, entry count
+    int id = 0;         // control id or command id
+    std::string member; // the control's member name, when the id was given as one
+    int number = 1;     // click count, row, entry count
     Target target = Target::None;
     std::string text;               // text argument, caption, folder, or the word given
     std::string text2;              // message text
     bool yes = false;               // yes/ok/window
     std::vector<std::string> texts; // expect-list entries
-    std::vector<std::pair<int, std::string>> fields; // dialog fields
+    std::vector<std::pair<std::string, std::string>> fields; // dialog fields: ID as written, text
 };
 
 struct Scenario {

@@ -49,7 +49,7 @@ struct ShownBox {
     bool isDialog = false;
     std::string caption;
     std::string text;
-    std::map<int, std::string> edits;
+    std::map<std::string, std::string> edits; // by id and by member name
 
     std::string Describe() const {
         if (isDialog) return "dialog box: " + Quoted(caption);
@@ -59,12 +59,13 @@ struct ShownBox {
 
 // The catalogue folder of a scenario: a temporary folder with the databases
 // named by its catalog line, made from .db files or .sql scripts; without a
-// catalog line, the project's own catalogues. A script whose first line is
-// kBasedOnProject starts from the project's own catalogue and changes it, so
-// a fixture states only what is damaged; any other file of the fixture (a
-// journal) is copied beside them. Every file of the folder is read at the
-// start and compared at the end: the program must never write a catalogue,
-// nor create or remove anything beside it.
+// catalog line, the project's own catalogues. A fixture states only what it
+// changes: a catalogue it has no file for is the project's own, a script whose
+// first line is kBasedOnProject starts from the project's own catalogue and
+// changes it, and an empty BASE.missing leaves that catalogue missing. Any
+// other file of the fixture (a journal) is copied beside them. Every file of the folder is read at
+// the start and compared at the end: the program must never write a catalogue, nor create or remove
+// anything beside it.
 const char kBasedOnProject[] = "-- based on the project's catalogue";
 
 class CatalogCopy {
@@ -97,8 +98,9 @@ class CatalogCopy {
                     } else {
                         CreateDatabaseFromScript(target.string(), script);
                     }
+                } else if (!fs::exists(source / (std::string(base) + ".missing"))) {
+                    fs::copy_file(project / (std::string(base) + ".db"), target);
                 }
-                // Neither: the file stays missing, as it would for a user.
             } catch (const std::exception& error) {
                 return std::string(base) + ": " + error.what();
             }
@@ -107,7 +109,7 @@ class CatalogCopy {
         std::error_code error;
         for (const auto& entry : fs::directory_iterator(source, error)) {
             const std::string extension = entry.path().extension().string();
-            if (extension != ".db" && extension != ".sql")
+            if (extension != ".db" && extension != ".sql" && extension != ".missing")
                 fs::copy_file(entry.path(), m_folder / entry.path().filename(), error);
         }
         SetCatalogFolderForTesting(m_folder.string());
@@ -188,8 +190,11 @@ class ScenarioPlatform : public CQtPlatform {
         for (const DialogItem& item : dialog.Template().items) {
             if (item.kind != ControlKind::Edit) continue;
             if (auto* edit = qobject_cast<QLineEdit*>(ControlWidget(dialog, item.id)))
-                shown.edits[item.id] = edit->text().toStdString();
+                shown.edits[std::to_string(item.id)] = edit->text().toStdString();
         }
+        for (const auto& [member, id] : dialog.Members())
+            if (shown.edits.count(std::to_string(id)))
+                shown.edits[member] = shown.edits[std::to_string(id)];
         m_boxes.push_back(shown);
         // Answered as a person answers it: Enter, which the OK button must
         // take as the default button with the first focus.
@@ -226,7 +231,17 @@ class ScenarioPlatform : public CQtPlatform {
                 Fail(command.line, command.source + ": the window has already ended");
                 break;
             }
-            const std::string error = Execute(command);
+            Command resolved = command;
+            if (!command.member.empty()) {
+                const auto found = m_main->Members().find(command.member);
+                if (found == m_main->Members().end()) {
+                    Fail(command.line,
+                         command.source + ": the window has no control bound to " + command.member);
+                    break;
+                }
+                resolved.id = found->second;
+            }
+            const std::string error = Execute(resolved);
             QCoreApplication::processEvents();
             if (!error.empty()) Fail(command.line, command.source + ": " + error);
         }
@@ -559,9 +574,8 @@ class ScenarioPlatform : public CQtPlatform {
             if (box.caption != command.text) return "the dialog box was " + Quoted(box.caption);
             for (const auto& [id, text] : command.fields) {
                 auto it = box.edits.find(id);
-                if (it == box.edits.end())
-                    return "the dialog box has no edit box " + std::to_string(id);
-                if (it->second != text) return std::to_string(id) + " showed " + Quoted(it->second);
+                if (it == box.edits.end()) return "the dialog box has no edit box " + id;
+                if (it->second != text) return id + " showed " + Quoted(it->second);
             }
             return "";
         }

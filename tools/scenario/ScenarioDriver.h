@@ -2,10 +2,12 @@
 //
 // The program is started the way the real one is (its application object,
 // AfxWinMain, InitInstance, the modal design sheet) on a Qt platform that
-// records every message box and dialog box and answers it with OK through its
-// own button. The scenario's commands run inside the sheet's modal loop as
-// mouse and key events on the real widgets. The program-wide objects are
-// those of this process, so each process runs one scenario.
+// records every message box and dialog box and answers it as a person would: a
+// message box with its OK button, a dialog box with Enter, which its default
+// OK button with the first focus must take. The scenario's commands run inside
+// the sheet's modal loop as mouse and key events on the real widgets. The
+// program-wide objects are those of this process, so each process runs one
+// scenario.
 #pragma once
 
 #include "tools/scenario/Scenario.h"
