@@ -31,11 +31,10 @@
 // a message or dialog line must state it before the next action or check.
 //
 // A catalog folder holds MechEngines, equipment and Internal as .db files or
-// .sql scripts, and states only what differs from the project's catalogues: a
-// catalogue without a file there is the project's own, a script whose first
-// line is "-- based on the project's catalogue" runs on a copy of the
-// project's own catalogue, and an empty file BASE.missing (equipment.missing)
-// leaves that catalogue missing, so start-up meets what a user would.
+// .sql scripts; a catalogue without a file there is missing, so start-up meets
+// what a user would. A script whose first line is "-- based on the project's
+// catalogue" runs on a copy of the project's own catalogue, and an undamaged
+// catalogue may be a link to the project's script.
 #pragma once
 
 #include <stdexcept>

@@ -59,11 +59,12 @@ struct ShownBox {
 
 // The catalogue folder of a scenario: a temporary folder with the databases
 // named by its catalog line, made from .db files or .sql scripts; without a
-// catalog line, the project's own catalogues. A fixture states only what it
-// changes: a catalogue it has no file for is the project's own, a script whose
-// first line is kBasedOnProject starts from the project's own catalogue and
-// changes it, and an empty BASE.missing leaves that catalogue missing. Any
-// other file of the fixture (a journal) is copied beside them. Every file of the folder is read at
+// catalog line, the project's own catalogues. A catalogue the fixture has no
+// file for stays missing, as it would for a user. A fixture states only what
+// it changes: a script whose first line is kBasedOnProject starts from the
+// project's own catalogue and changes it, and an undamaged catalogue is a
+// link to the project's own script. Any other file of the fixture (a journal)
+// is copied beside them. Every file of the folder is read at
 // the start and compared at the end: the program must never write a catalogue, nor create or remove
 // anything beside it.
 const char kBasedOnProject[] = "-- based on the project's catalogue";
@@ -98,9 +99,8 @@ class CatalogCopy {
                     } else {
                         CreateDatabaseFromScript(target.string(), script);
                     }
-                } else if (!fs::exists(source / (std::string(base) + ".missing"))) {
-                    fs::copy_file(project / (std::string(base) + ".db"), target);
                 }
+                // Neither: the file stays missing.
             } catch (const std::exception& error) {
                 return std::string(base) + ": " + error.what();
             }
@@ -109,7 +109,7 @@ class CatalogCopy {
         std::error_code error;
         for (const auto& entry : fs::directory_iterator(source, error)) {
             const std::string extension = entry.path().extension().string();
-            if (extension != ".db" && extension != ".sql" && extension != ".missing")
+            if (extension != ".db" && extension != ".sql")
                 fs::copy_file(entry.path(), m_folder / entry.path().filename(), error);
         }
         SetCatalogFolderForTesting(m_folder.string());

@@ -1,0 +1,1 @@
+../../../../catalog/data/equipment.sql
