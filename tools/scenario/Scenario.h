@@ -33,8 +33,9 @@
 // A catalog folder holds MechEngines, equipment and Internal as .db files or
 // .sql scripts; a catalogue without a file there is missing, so start-up meets
 // what a user would. A script whose first line is "-- based on the project's
-// catalogue" runs on a copy of the project's own catalogue, and an undamaged
-// catalogue may be a link to the project's script.
+// catalogue" runs on a copy of the project's own catalogue; in a folder holding
+// such a script a catalogue without a file is the project's own, but one named
+// by an empty file BASE.missing (MechEngines.missing).
 #pragma once
 
 #include <stdexcept>

@@ -59,14 +59,15 @@ struct ShownBox {
 
 // The catalogue folder of a scenario: a temporary folder with the databases
 // named by its catalog line, made from .db files or .sql scripts; without a
-// catalog line, the project's own catalogues. A catalogue the fixture has no
-// file for stays missing, as it would for a user. A fixture states only what
-// it changes: a script whose first line is kBasedOnProject starts from the
-// project's own catalogue and changes it, and an undamaged catalogue is a
-// link to the project's own script. Any other file of the fixture (a journal)
-// is copied beside them. Every file of the folder is read at
-// the start and compared at the end: the program must never write a catalogue, nor create or remove
-// anything beside it.
+// catalog line, the project's own catalogues. A catalogue the folder has no
+// file for stays missing, as it would for a user, unless the folder is based
+// on the project's catalogues: a script whose first line is kBasedOnProject
+// runs on a copy of the project's own catalogue, and in a folder holding such
+// a script every catalogue without a file is the project's own, but one named
+// by an empty BASE.missing. So a damaged-catalogue fixture states only its
+// damage. Any other file of the fixture (a journal) is copied beside them.
+// Every file of the folder is read at the start and compared at the end: the
+// program must never write a catalogue, nor create or remove anything beside it.
 const char kBasedOnProject[] = "-- based on the project's catalogue";
 
 class CatalogCopy {
@@ -84,6 +85,12 @@ class CatalogCopy {
         if (!mkdtemp(pattern)) return "cannot make a temporary folder";
         m_folder = pattern;
         const fs::path project = CatalogFolderOf(programPath);
+        bool basedOnProject = false;
+        for (const char* base : {"MechEngines", "equipment", "Internal"}) {
+            const fs::path sql = source / (std::string(base) + ".sql");
+            if (fs::exists(sql) && ReadTextFile(sql.string()).rfind(kBasedOnProject, 0) == 0)
+                basedOnProject = true;
+        }
         for (const char* base : {"MechEngines", "equipment", "Internal"}) {
             const fs::path db = source / (std::string(base) + ".db");
             const fs::path sql = source / (std::string(base) + ".sql");
@@ -99,8 +106,11 @@ class CatalogCopy {
                     } else {
                         CreateDatabaseFromScript(target.string(), script);
                     }
+                } else if (basedOnProject &&
+                           !fs::exists(source / (std::string(base) + ".missing"))) {
+                    fs::copy_file(project / (std::string(base) + ".db"), target);
                 }
-                // Neither: the file stays missing.
+                // Otherwise the file stays missing.
             } catch (const std::exception& error) {
                 return std::string(base) + ": " + error.what();
             }
@@ -109,7 +119,7 @@ class CatalogCopy {
         std::error_code error;
         for (const auto& entry : fs::directory_iterator(source, error)) {
             const std::string extension = entry.path().extension().string();
-            if (extension != ".db" && extension != ".sql")
+            if (extension != ".db" && extension != ".sql" && extension != ".missing")
                 fs::copy_file(entry.path(), m_folder / entry.path().filename(), error);
         }
         SetCatalogFolderForTesting(m_folder.string());

@@ -1,1 +1,1 @@
-../../../../catalog/data/Internal.sql
+-- based on the project's catalogue

@@ -1,1 +1,1 @@
-../../../../catalog/data/equipment.sql
+-- based on the project's catalogue

@@ -1,1 +1,0 @@
-../../../../catalog/data/equipment.sql

@@ -1,1 +1,0 @@
-../../../../catalog/data/MechEngines.sql

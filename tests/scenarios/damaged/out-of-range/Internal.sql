@@ -1,1 +1,0 @@
-../../../../catalog/data/Internal.sql
