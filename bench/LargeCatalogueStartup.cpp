@@ -10,15 +10,12 @@
 // and the ratio of the medians (shuffled / sorted).
 
 #include "app/KestravApp.h"
-#include "catalog/CatalogFolder.h"
+#include "bench/FirstPaintPlatform.h"
 #include "bench/MonotonicClock.h"
+#include "catalog/CatalogFolder.h"
 #include "tools/SqlScript.h"
-#include "framework/qt/QtPlatform.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QEvent>
-#include <QTimer>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -37,32 +34,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kRows = 100000;
-
-// Ends the main window once it has been painted.
-class FirstPaint : public CQtPlatform, public QObject {
-  protected:
-    void DialogShown(CDialog& dialog, QDialog& window) override {
-        if (AfxGetApp()->m_pMainWnd != &dialog) return;
-        m_dialog = &dialog;
-        m_window = &window;
-        window.installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_window && event->type() == QEvent::Paint && !m_painted) {
-            m_painted = true;
-            QTimer::singleShot(0, m_window, [this] {
-                m_dialog->EndDialog(IDCANCEL);
-                Sync(*m_dialog);
-            });
-        }
-        return false;
-    }
-
-  private:
-    CDialog* m_dialog = nullptr;
-    QDialog* m_window = nullptr;
-    bool m_painted = false;
-};
 
 // A catalogue folder: the project's engines and structure, and kRows equipment rows.
 std::string MakeFolder(const std::string& project, bool shuffled) {
@@ -100,7 +71,7 @@ double StartOnce(const std::string& folder, const std::string& program) {
         char* argv[] = {name, nullptr};
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         QApplication application(argc, argv);
-        FirstPaint platform;
+        FirstPaintPlatform platform;
         if (AfxGetApp() != &theApp) std::_Exit(2);
         AfxWinMain(platform, program);
         std::_Exit(0);

@@ -9,60 +9,32 @@
 //   lists <n1,n2,...>                 the entries each list showed, in template order
 // so the bare dialog can show lists of the same lengths.
 
+#include "bench/FirstPaintPlatform.h"
 #include "bench/MonotonicClock.h"
-#include "framework/WinApp.h"
-#include "framework/qt/QtPlatform.h"
 #include "testing/ProgramHost.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QEvent>
 #include <QListWidget>
-#include <QTimer>
 
 #include <cstdio>
 #include <string>
 
 namespace {
 
-class ProbePlatform : public CQtPlatform, public QObject {
+class ProbePlatform : public FirstPaintPlatform {
   protected:
-    void DialogShown(CDialog& dialog, QDialog& window) override {
-        if (AfxGetApp()->m_pMainWnd != &dialog) return;
-        m_dialog = &dialog;
-        m_window = &window;
-        window.installEventFilter(this);
-    }
-
-    // The window's own paint comes first in a repaint of it; the timer fires
-    // once the whole repaint (every control, and the flush) has ended.
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_window && event->type() == QEvent::Paint && !m_painted) {
-            m_painted = true;
-            QTimer::singleShot(0, m_window, [this] { Painted(); });
-        }
-        return false;
-    }
-
-  private:
-    void Painted() {
+    void FirstPaintEnded(CDialog& dialog) override {
         std::printf("painted %lld\n", MonotonicNanoseconds());
         std::string counts;
-        for (const DialogItem& item : m_dialog->Template().items) {
+        for (const DialogItem& item : dialog.Template().items) {
             if (item.kind != ControlKind::ListBox) continue;
-            auto* list = qobject_cast<QListWidget*>(ControlWidget(*m_dialog, item.id));
+            auto* list = qobject_cast<QListWidget*>(ControlWidget(dialog, item.id));
             if (!counts.empty()) counts += ',';
             counts += std::to_string(list ? list->count() : 0);
         }
         std::printf("lists %s\n", counts.c_str());
         std::fflush(stdout);
-        m_dialog->EndDialog(IDCANCEL);
-        Sync(*m_dialog);
     }
-
-    CDialog* m_dialog = nullptr;
-    QDialog* m_window = nullptr;
-    bool m_painted = false;
 };
 
 } // namespace
