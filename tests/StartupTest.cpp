@@ -10,6 +10,8 @@
 #include "testing/KestravDlgTestAccess.h"
 #include "tests/TestSupport.h"
 
+#include <map>
+
 namespace {
 
 using StartupTest = SheetTest;
@@ -55,6 +57,17 @@ TEST_F(StartupTest, AFailedStartIsReportedWithTheFileAndTheStopIcon) {
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].type, MB_ICONSTOP);
     EXPECT_NE(platform.boxes[0].text.find(dir.File("Internal.db")), std::string::npos);
+    // The sheet shows the constructor's values: these, the empty engine name,
+    // and 0 everywhere else.
+    const std::map<int, std::string> shown{{IDC_SPEED, "1"},           {IDC_GYRO_TONNAGE, "1"},
+                                           {IDC_COCKPIT_TONNAGE, "3"}, {IDC_ENGINE_TONNAGE, "0.5"},
+                                           {IDC_ENGINE_RATING, "10"},  {IDC_TONNAGE, "10"},
+                                           {IDC_ENGINE_NAME, ""}};
+    for (const DialogItem& item : sheet->Template().items) {
+        if (item.kind != ControlKind::Edit) continue;
+        const auto special = shown.find(item.id);
+        EXPECT_EQ(Text(item.id), special == shown.end() ? "0" : special->second) << item.id;
+    }
 }
 
 // File, Exit closes the catalogues before the OK path; Escape ends through the
