@@ -9,6 +9,9 @@
 #include "catalog/MechInternals.h"
 #include "catalog/Search.h"
 #include "tests/TestSupport.h"
+#include "tools/SqlScript.h"
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +52,21 @@ TEST_F(RecordsetTest, WalksRowsInStoredOrderAndEndsWithNoCurrentRecord) {
     EXPECT_NE(ErrorOf([&] { rs.MoveNext(); }, &code).find("No current record"), std::string::npos);
     EXPECT_EQ(code, kDaoNoCurrentRecord);
     rs.MoveFirst();
+    EXPECT_FLOAT_EQ(rs.m_Tonnage, 2.0f);
+}
+
+// A catalogue folder may be named with spaces and signs (an installation under
+// "My Programs #2"): the file is found as its name stands.
+TEST_F(RecordsetTest, AFolderNamedWithSpacesAndSignsIsReadAsItStands) {
+    const std::string folder = dir.File("my catalogues #2 100%?");
+    std::filesystem::create_directory(folder);
+    CreateDatabaseFromScript(folder + "/Internal.db",
+                             "CREATE TABLE [Internal] ([Tonnage] REAL, [CT] SMALLINT, [LRT] "
+                             "SMALLINT, [LRA] SMALLINT, [LRL] SMALLINT);"
+                             "INSERT INTO [Internal] VALUES (2.0, 6, 5, 3, 4);");
+    SetCatalogFolderForTesting(folder);
+    CMechInternals rs;
+    rs.Open();
     EXPECT_FLOAT_EQ(rs.m_Tonnage, 2.0f);
 }
 
