@@ -3,6 +3,7 @@
 // catalogues closed on Exit), the recalculation routines' arithmetic, and the
 // undo of an action whose search fails.
 
+#include "app/KestravApp.h"
 #include "catalog/CatalogFolder.h"
 #include "catalog/Search.h"
 #include "design/ProgramValues.h"
@@ -11,6 +12,7 @@
 #include "tests/TestSupport.h"
 
 #include <map>
+#include <new>
 
 namespace {
 
@@ -68,6 +70,44 @@ TEST_F(StartupTest, AFailedStartIsReportedWithTheFileAndTheStopIcon) {
         const auto special = shown.find(item.id);
         EXPECT_EQ(Text(item.id), special == shown.end() ? "0" : special->second) << item.id;
     }
+}
+
+// Whatever fails while the sheet starts - here memory runs out while the
+// start-up shows the rows it left out - the sheet stays blank, the report
+// names the file being read, and every design action is refused with it.
+TEST_F(StartupTest, AFailureOfAnyKindAtStartUpLeavesTheBlankRefusingSheet) {
+    TempDir dir;
+    WriteProjectCatalogs(dir);
+    WriteCatalog(dir, "equipment",
+                 ProjectCatalogScript("equipment") +
+                     "INSERT INTO [Equipment] VALUES ('Nothing', 1.0, 0.0, 0, 0, 0, 0, 0, 0);");
+    struct OutOfMemoryOnce : CHeadlessPlatform {
+        bool failed = false;
+        int ShowMessageBox(CDialog* owner, const std::string& text, const std::string& caption,
+                           unsigned type) override {
+            if (!failed) {
+                failed = true;
+                throw std::bad_alloc();
+            }
+            return CHeadlessPlatform::ShowMessageBox(owner, text, caption, type);
+        }
+    } failing;
+    struct Restore {
+        CPlatform* platform;
+        ~Restore() { theApp.m_pPlatform = platform; }
+    } restore{&platform};
+    theApp.m_pPlatform = &failing;
+    Start(dir.path());
+    const std::string report = "equipment.db: there is not enough memory to start.";
+    ASSERT_EQ(failing.boxes.size(), 1u);
+    EXPECT_EQ(failing.boxes[0].type, MB_ICONSTOP);
+    EXPECT_NE(failing.boxes[0].text.find(report), std::string::npos) << failing.boxes[0].text;
+    EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "0");
+    EXPECT_TRUE(Items(IDC_WEAPONS).empty());
+    sheet->ClickButton(IDC_TONNAGE_UP);
+    ASSERT_EQ(failing.boxes.size(), 2u);
+    EXPECT_NE(failing.boxes[1].text.find(report), std::string::npos);
+    EXPECT_EQ(Text(IDC_TONNAGE), "10");
 }
 
 // File, Exit closes the catalogues before the OK path; Escape ends through the
