@@ -1,109 +1,85 @@
-// Record sets against temporary databases: row order, the end of a table, the
-// error codes, and the saved position an undo goes back to. (What a user meets
-// with a damaged catalogue, the engine's words naming the file, the scenarios
-// show through the window.)
+// Record sets against temporary databases: the sound rows kept in stored
+// order, the end of a table, the error codes, the saved position an undo goes
+// back to, the members given back when no row is kept, and a read-only folder
+// served to an ordinary user.
 
 #include "catalog/CatalogFolder.h"
 #include "catalog/MechEngines.h"
 #include "catalog/MechEquipment.h"
-#include "catalog/MechInternals.h"
-#include "catalog/Search.h"
+#include "testing/CatalogueReadBack.h"
 #include "tests/TestSupport.h"
 #include "tools/SqlScript.h"
 
-#include <filesystem>
-
-#include <gtest/gtest.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
-class RecordsetTest : public ::testing::Test {
-  protected:
-    void SetUp() override { SetCatalogFolderForTesting(dir.path()); }
-    void TearDown() override { SetCatalogFolderForTesting(""); }
-
-    // The text of the error an action raises, or "" when it raises none.
-    template <typename Action> static std::string ErrorOf(Action action, int* code = nullptr) {
-        try {
-            action();
-        } catch (const CDaoException& e) {
-            if (code) *code = e.m_scode;
-            return e.m_strDescription;
-        }
-        return "";
-    }
-
+TEST(RecordsetTest, KeepsSoundRowsInStoredOrderAndGivesMembersBackWhenNoneIsKept) {
     TempDir dir;
-};
-
-TEST_F(RecordsetTest, WalksRowsInStoredOrderAndEndsWithNoCurrentRecord) {
-    WriteCatalog(dir, "Internal",
-                 "CREATE TABLE [Internal] ([Tonnage] REAL, [CT] SMALLINT, [LRT] SMALLINT, "
-                 "[LRA] SMALLINT, [LRL] SMALLINT);"
-                 "INSERT INTO [Internal] VALUES (2.0, 6, 5, 3, 4);"
-                 "INSERT INTO [Internal] VALUES (1.0, 4, 3, 1, 2);");
-    CMechInternals rs;
-    rs.Open();
-    rs.MoveNext();
-    EXPECT_FLOAT_EQ(rs.m_Tonnage, 1.0f);
-    rs.MoveNext();
-    EXPECT_TRUE(rs.IsEOF());
-    int code = 0;
-    EXPECT_NE(ErrorOf([&] { rs.MoveNext(); }, &code).find("No current record"), std::string::npos);
-    EXPECT_EQ(code, kDaoNoCurrentRecord);
-    rs.MoveFirst();
-    EXPECT_FLOAT_EQ(rs.m_Tonnage, 2.0f);
-}
-
-// A catalogue folder may be named with spaces and signs (an installation under
-// "My Programs #2"): the file is found as its name stands.
-TEST_F(RecordsetTest, AFolderNamedWithSpacesAndSignsIsReadAsItStands) {
-    const std::string folder = dir.File("my catalogues #2 100%?");
-    std::filesystem::create_directory(folder);
-    CreateDatabaseFromScript(folder + "/Internal.db",
-                             "CREATE TABLE [Internal] ([Tonnage] REAL, [CT] SMALLINT, [LRT] "
-                             "SMALLINT, [LRA] SMALLINT, [LRL] SMALLINT);"
-                             "INSERT INTO [Internal] VALUES (2.0, 6, 5, 3, 4);");
-    SetCatalogFolderForTesting(folder);
-    CMechInternals rs;
-    rs.Open();
-    EXPECT_FLOAT_EQ(rs.m_Tonnage, 2.0f);
-}
-
-TEST_F(RecordsetTest, NullRowsAreLeftOutAndClosedSetsRaiseTheirOwnErrors) {
+    SetCatalogFolderForTesting(dir.path());
     WriteCatalog(dir, "MechEngines",
                  "CREATE TABLE [Engines] ([Rating] SMALLINT, [Tonnage] REAL, [EngineName] TEXT);"
-                 "INSERT INTO [Engines] VALUES (10, 0.5, 'Fusion 10');"
-                 "INSERT INTO [Engines] VALUES (15, NULL, 'Fusion 15');");
-    CMechEngines engines;
-    engines.Open();
-    EXPECT_EQ(engines.RecordCount(), 1u);
-    ASSERT_EQ(engines.LeftOutRows().size(), 1u);
-    EXPECT_NE(engines.LeftOutRows()[0].find("row 2 ([Rating] 15): [Tonnage] is Null"),
-              std::string::npos);
-    int code = 0;
-    engines.MoveNext();
-    EXPECT_NE(ErrorOf([&] { engines.MoveNext(); }, &code), "");
-    EXPECT_EQ(code, kDaoNoCurrentRecord);
-    engines.Close();
-    EXPECT_FALSE(engines.IsOpen());
-    EXPECT_NE(ErrorOf([&] { engines.MoveFirst(); }, &code), "");
-    EXPECT_EQ(code, kDaoNotOpen);
-}
-
-TEST_F(RecordsetTest, SavedPositionRestoresRecordAndChangedMembers) {
-    WriteCatalog(dir, "equipment", ProjectCatalogScript("equipment"));
-    MechEquipment rs;
+                 "INSERT INTO [Engines] VALUES (15, 1.0, 'Fusion 15'), (10, NULL, 'Null'), "
+                 "(10, 0.5, 'Fusion 10');");
+    CMechEngines rs;
     rs.Open();
-    SeekFirst(
-        rs, [](const MechEquipment& r) { return r.m_Item == "PPC"; }, "PPC");
+    EXPECT_EQ(rs.m_EngineName, "Fusion 15");
+    rs.MoveNext();
+    // A saved position gives back the record and the members as they were changed.
     rs.m_Tonnage = 0;
     const CDaoRecordset::Position saved = rs.SavePosition();
     rs.MoveFirst();
     rs.RestorePosition(saved);
-    EXPECT_EQ(rs.m_Item, "PPC");
+    EXPECT_EQ(rs.m_EngineName, "Fusion 10");
     EXPECT_FLOAT_EQ(rs.m_Tonnage, 0.0f);
-    EXPECT_FLOAT_EQ(rs.m_Criticals, 3.0f);
+    rs.MoveNext();
+    EXPECT_TRUE(rs.IsEOF());
+    const std::string file = dir.File("MechEngines.db");
+    EXPECT_EQ(DaoErrorOf([&] { rs.MoveNext(); }),
+              "3021: " + file + ", table [Engines]: No current record.");
+
+    // Every row read and left out: the members are as they were before.
+    ApplyScriptToDatabase(file, "UPDATE [Engines] SET [Rating] = 0;");
+    rs.m_EngineName = "before";
+    rs.Open();
+    EXPECT_EQ(rs.RecordCount(), 0u);
+    EXPECT_EQ(rs.m_EngineName, "before");
+    rs.Close();
+    EXPECT_EQ(DaoErrorOf([&] { rs.MoveFirst(); }),
+              "3420: " + file + ": the catalogue is not open.");
+    SetCatalogFolderForTesting("");
+}
+
+// An ordinary user, a read-only folder: a catalogue in write-ahead-log mode
+// opens, though nothing can be made beside it; a file the user may not read
+// gets its own message. Run in a child that has dropped root's privileges.
+TEST(CatalogueFolderTest, AReadOnlyFolderServesAnOrdinaryUser) {
+    TempDir dir;
+    WriteCatalog(dir, "MechEngines",
+                 ProjectCatalogScript("MechEngines") + "PRAGMA journal_mode = WAL;");
+    std::ofstream(dir.File("equipment.db")) << "unreadable";
+    chmod(dir.File("equipment.db").c_str(), 0);
+    chmod(dir.path().c_str(), 0555);
+    if (fork() == 0) {
+        if (geteuid() == 0 && (setgroups(0, nullptr) || setgid(65534) || setuid(65534))) _exit(10);
+        SetCatalogFolderForTesting(dir.path());
+        CMechEngines engines;
+        engines.Open();
+        MechEquipment equipment;
+        const std::string error = DaoErrorOf([&] { equipment.Open(); });
+        _exit(engines.RecordCount() == 79 &&
+                      error == "3051: " + dir.File("equipment.db") +
+                                   ": permission denied: the user may not read the file."
+                  ? 0
+                  : 11);
+    }
+    int status = -1;
+    wait(&status);
+    chmod(dir.path().c_str(), 0755);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
 }
 
 } // namespace
