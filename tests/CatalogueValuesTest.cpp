@@ -3,9 +3,9 @@
 // design starts on the rest; a damaged file, one case each, refuses the
 // start-up with its message and leaves the sheet blank; either way the folder
 // keeps its files and their bytes. Then File, Exit refused by its read-back,
-// and the record sets themselves: the sound rows walked in stored order, the
-// saved position an undo goes back to, the members given back when no row is
-// kept, the error codes, and a read-only folder served to an ordinary user.
+// and the record sets themselves: the sound rows walked past those left out,
+// the saved position an undo goes back to, the members given back when no row
+// is kept, the error codes, and a read-only folder served to an ordinary user.
 
 #include "catalog/CatalogFolder.h"
 #include "design/ProgramValues.h"
