@@ -135,7 +135,8 @@ const Refusal kRefusals[] = {
      "the table holds more than 200000 rows, the most a catalogue may hold."},
     {"EndlessSortedView", "MechEngines.db",
      EndlessView("[Engines]", "SELECT s.* FROM n, [Stored] s ORDER BY i DESC;"),
-     "reading the table"},
+     "reading the table took the database engine more than 50000000 steps, more than a catalogue "
+     "may ask for (an endless view?)."},
     {"EndlessSortedLongTexts", "MechEngines.db",
      EndlessView("[Engines]",
                  "SELECT 10 AS [Rating], 1.0 AS [Tonnage], printf('%.20000c', 'x') || i "
