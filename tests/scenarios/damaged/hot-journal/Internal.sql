@@ -1,1 +1,2 @@
 -- based on the project's catalogue
+-- Unchanged: the damage is the hot rollback journal left beside it.

@@ -1,1 +1,0 @@
--- based on the project's catalogue

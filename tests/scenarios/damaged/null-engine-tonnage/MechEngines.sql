@@ -1,2 +1,0 @@
--- based on the project's catalogue
-UPDATE [Engines] SET [Tonnage] = NULL WHERE [Rating] = 15;

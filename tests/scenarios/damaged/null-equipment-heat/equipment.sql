@@ -1,2 +1,0 @@
--- based on the project's catalogue
-UPDATE [Equipment] SET [Heat] = NULL WHERE [Item] = 'PPC';

@@ -1,0 +1,2 @@
+-- based on the project's catalogue
+UPDATE [Engines] SET [Tonnage] = NULL WHERE [Rating] = 20;

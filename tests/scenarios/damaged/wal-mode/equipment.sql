@@ -1,2 +1,0 @@
--- based on the project's catalogue
-PRAGMA journal_mode = WAL;
