@@ -79,10 +79,11 @@ class FrameworkTest : public ::testing::Test {
 // selection; the selection kept on its entry, or dropped with it.
 TEST_F(FrameworkTest, ListsSortSearchInsertAndDeleteKeepingTheSelection) {
     CListBox& list = dialog.list;
-    for (const char* text : {"Medium Laser", "AC /20", "ac /2"})
-        list.AddString(text);
-    list.SetCurSel(2);
+    list.AddString("Medium Laser");
+    list.AddString("AC /20");
+    list.SetCurSel(1);
     list.AddStrings({"medium Laser", "Flamer", "ac /20"});
+    list.AddString("ac /2");
     EXPECT_EQ(dialog.Control(20).items,
               (Texts{"ac /2", "AC /20", "ac /20", "Flamer", "Medium Laser", "medium Laser"}));
     EXPECT_EQ(list.FindString(-1, "ac /20"), 1);
