@@ -23,7 +23,15 @@ const DialogTemplate kTemplate{1, "Test", 100, 100, "Sans", 8, 0, kItems};
 class TestDialog : public CDialog {
   public:
     TestDialog() : CDialog(kTemplate) {}
-    const MessageMap* GetMessageMap() const override;
+    const MessageMap* GetMessageMap() const override {
+        static const MessageMapEntry entries[] = {
+            ON_BN_CLICKED(10, &TestDialog::OnFail),
+            ON_COMMAND(500, &TestDialog::OnFail),
+            ON_LBN_SETFOCUS(20, &TestDialog::OnListFocus),
+        };
+        static const MessageMap map{CDialog::GetMessageMap(), entries};
+        return &map;
+    }
     void DoDataExchange(CDataExchange* pDX) override {
         DDX_Control(pDX, 20, list);
         DDX_Text(pDX, 30, number);
@@ -50,17 +58,6 @@ class TestDialog : public CDialog {
     bool initDisabled = false, initResult = true;
     std::string failure;
 };
-
-const MessageMapEntry kEntries[] = {
-    ON_BN_CLICKED(10, &TestDialog::OnFail),
-    ON_COMMAND(500, &TestDialog::OnFail),
-    ON_LBN_SETFOCUS(20, &TestDialog::OnListFocus),
-};
-
-const MessageMap* TestDialog::GetMessageMap() const {
-    static const MessageMap map{CDialog::GetMessageMap(), kEntries};
-    return &map;
-}
 
 class FrameworkTest : public ::testing::Test {
   protected:
