@@ -80,9 +80,10 @@ TEST_F(FrameworkTest, ListsSortSearchInsertAndDeleteKeepingTheSelection) {
     list.AddString("AC /20");
     list.SetCurSel(1);
     list.AddStrings({"medium Laser", "Flamer", "ac /20"});
-    list.AddString("ac /2");
-    EXPECT_EQ(dialog.Control(20).items,
-              (Texts{"ac /2", "AC /20", "ac /20", "Flamer", "Medium Laser", "medium Laser"}));
+    for (const char* text : {"ac /2", "MEDIUM LASER"})
+        list.AddString(text);
+    EXPECT_EQ(dialog.Control(20).items, (Texts{"ac /2", "AC /20", "ac /20", "Flamer",
+                                               "Medium Laser", "medium Laser", "MEDIUM LASER"}));
     EXPECT_EQ(list.FindString(-1, "ac /20"), 1);
     EXPECT_EQ(list.GetCurSel(), 4);
     EXPECT_EQ(list.SelectString(-1, "flam"), 3);
@@ -94,11 +95,11 @@ TEST_F(FrameworkTest, ListsSortSearchInsertAndDeleteKeepingTheSelection) {
     list.DeleteString(list.GetCurSel());
     EXPECT_EQ(list.GetCurSel(), LB_ERR);
     EXPECT_EQ(list.DeleteString(LB_ERR), LB_ERR); // the idiom after a failed search
-    EXPECT_EQ(list.DeleteString(5), LB_ERR);
-    EXPECT_EQ(dialog.Control(20).items,
-              (Texts{"AC /20", "ac /20", "Hand Actuator", "Medium Laser", "medium Laser"}));
+    EXPECT_EQ(list.DeleteString(6), LB_ERR);
+    EXPECT_EQ(dialog.Control(20).items, (Texts{"AC /20", "ac /20", "Hand Actuator", "Medium Laser",
+                                               "medium Laser", "MEDIUM LASER"}));
     std::string text = "kept";
-    EXPECT_EQ(list.GetText(5, text), LB_ERR);
+    EXPECT_EQ(list.GetText(6, text), LB_ERR);
     EXPECT_EQ(text, "kept");
 }
 
