@@ -1,76 +1,68 @@
 // The window framework on its own: list semantics, the binding pass, the
-// dispatcher's undo and error report, focus notifications.
+// dispatcher's undo and error report, focus; and the sheet's system menu
+// minimising it, with its icon painted in the middle of the client area.
 
-#include "framework/WinApp.h"
-#include "testing/HeadlessPlatform.h"
+#include "tests/TestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <utility>
+#include <cstdlib>
+#include <tuple>
 
 namespace {
 
+using Texts = std::vector<std::string>;
+
+// Edits first: the first focus of a new window passes them by.
 const DialogItem kItems[] = {
-    {ControlKind::PushButton, 10, "Go", 0, 0, 10, 10, ControlStyle::None},
-    {ControlKind::PushButton, 11, "Fail", 0, 0, 10, 10, ControlStyle::None},
-    {ControlKind::ListBox, 20, "", 0, 0, 10, 10, ControlStyle::None},
-    {ControlKind::ListBox, 21, "", 0, 0, 10, 10, ControlStyle::Sorted},
     {ControlKind::Edit, 30, "", 0, 0, 10, 10, 0},
     {ControlKind::Edit, 31, "", 0, 0, 10, 10, 0},
-    {ControlKind::Edit, 32, "", 0, 0, 10, 10, 0},
+    {ControlKind::PushButton, 10, "Fail", 0, 0, 10, 10, ControlStyle::None},
+    {ControlKind::ListBox, 20, "", 0, 0, 10, 10, ControlStyle::Sorted},
 };
 const DialogTemplate kTemplate{1, "Test", 100, 100, "Sans", 8, 0, kItems};
 
 class TestDialog : public CDialog {
   public:
     TestDialog() : CDialog(kTemplate) {}
-    const MessageMap* GetMessageMap() const override;
+    const MessageMap* GetMessageMap() const override {
+        static const MessageMapEntry entries[] = {
+            ON_BN_CLICKED(10, &TestDialog::OnFail),
+            ON_COMMAND(500, &TestDialog::OnFail),
+            ON_LBN_SETFOCUS(20, &TestDialog::OnListFocus),
+        };
+        static const MessageMap map{CDialog::GetMessageMap(), entries};
+        return &map;
+    }
     void DoDataExchange(CDataExchange* pDX) override {
         DDX_Control(pDX, 20, list);
-        DDX_Control(pDX, 21, sorted);
         DDX_Text(pDX, 30, number);
         DDX_Text(pDX, 31, ratio);
-        DDX_Text(pDX, 32, name);
     }
-    void OnGo() {
-        ++number;
-        UpdateData(false);
+    // Can disable the button, place the focus and decline the first focus.
+    bool OnInitDialog() override {
+        CDialog::OnInitDialog();
+        GetDlgItem(10).EnableWindow(!initDisabled);
+        if (initFocus) GotoDlgCtrl(initFocus);
+        return initResult;
     }
-    // Changes the state and moves the focus, then fails the way a catalogue search does.
+    // Changes the list and moves the focus, then fails as a catalogue search does.
     void OnFail() {
-        number = 99;
         SetFocus();
         list.AddString("half-done");
         throw CSimpleException(failure);
     }
-    void OnMenuFail() { throw CSimpleException(""); }
     void OnListFocus() { ++focusNotifications; }
 
-    CListBox list, sorted;
-    int number = 7;
+    CListBox list;
+    int number = 7, focusNotifications = 0, initFocus = 0;
     float ratio = 0.25f;
-    std::string name = "x";
-    int focusNotifications = 0;
-    std::string failure = "engine says no";
+    bool initDisabled = false, initResult = true;
+    std::string failure;
 };
-
-const MessageMapEntry kEntries[] = {
-    ON_BN_CLICKED(10, &TestDialog::OnGo),
-    ON_BN_CLICKED(11, &TestDialog::OnFail),
-    ON_COMMAND(500, &TestDialog::OnMenuFail),
-    ON_LBN_SETFOCUS(20, &TestDialog::OnListFocus),
-};
-
-const MessageMap* TestDialog::GetMessageMap() const {
-    static const MessageMap map{CDialog::GetMessageMap(), kEntries};
-    return &map;
-}
 
 class FrameworkTest : public ::testing::Test {
   protected:
     void SetUp() override {
         app.m_pPlatform = &platform;
-        app.m_pszAppName = "kestrav";
         dialog.Create();
     }
     CWinApp app{"kestrav"};
@@ -78,129 +70,124 @@ class FrameworkTest : public ::testing::Test {
     TestDialog dialog;
 };
 
-TEST_F(FrameworkTest, SortedListInsertsAlphabeticallyIgnoringCase) {
-    for (const char* text : {"medium Laser", "AC /20", "Large Laser", "ac /2", "Medium Laser"})
-        dialog.sorted.AddString(text);
-    const std::vector<std::string> expected{"ac /2", "AC /20", "Large Laser", "medium Laser",
-                                            "Medium Laser"};
-    EXPECT_EQ(dialog.Control(21).items, expected);
-}
-
-// Filling in one sort gives the order one AddString each would, equal texts
-// included, and the selection stays on its entry.
-TEST_F(FrameworkTest, SortedBulkFillMatchesOneInsertionEach) {
-    dialog.sorted.AddString("Medium Laser");
-    dialog.sorted.AddString("Flamer");
-    dialog.sorted.SetCurSel(1); // "Medium Laser"
-    dialog.sorted.AddStrings({"medium Laser", "AC /20", "ac /20", "Large Laser", "MEDIUM LASER"});
-    const std::vector<std::string> expected{"AC /20",      "ac /20",       "Flamer",
-                                            "Large Laser", "Medium Laser", "medium Laser",
-                                            "MEDIUM LASER"};
-    EXPECT_EQ(dialog.Control(21).items, expected);
-    EXPECT_EQ(dialog.sorted.GetCurSel(), 4);
-}
-
-TEST_F(FrameworkTest, UnsortedListAppendsAndInsertsAtPosition) {
+// Sorted by AddString (case ignored, a shorter name first, equal texts in
+// arrival order) and by a bulk fill as one AddString each would; placed by
+// InsertString; searched by prefix, topmost first, only Select moving the
+// selection; the selection kept on its entry, or dropped with it.
+TEST_F(FrameworkTest, ListsSortSearchInsertAndDeleteKeepingTheSelection) {
     CListBox& list = dialog.list;
-    for (const char* text : {"Shoulder", "Upper", "Lower", "Foot"})
+    list.AddString("Medium Laser");
+    list.AddString("AC /20");
+    list.SetCurSel(1);
+    list.AddStrings({"medium Laser", "Flamer", "ac /20"});
+    for (const char* text : {"ac /2", "MEDIUM LASER"})
         list.AddString(text);
+    EXPECT_EQ(dialog.Control(20).items, (Texts{"ac /2", "AC /20", "ac /20", "Flamer",
+                                               "Medium Laser", "medium Laser", "MEDIUM LASER"}));
+    EXPECT_EQ(list.FindString(-1, "ac /20"), 1);
+    EXPECT_EQ(list.GetCurSel(), 4);
+    EXPECT_EQ(list.SelectString(-1, "flam"), 3);
+    EXPECT_EQ(list.SelectString(-1, "Gyro"), LB_ERR);
+    EXPECT_EQ(list.GetCurSel(), 3);
     list.InsertString(3, "Hand Actuator");
-    EXPECT_EQ(list.GetText(3), "Hand Actuator");
-    EXPECT_EQ(list.GetText(4), "Foot");
-    EXPECT_EQ(list.GetCount(), 5);
-}
-
-TEST_F(FrameworkTest, DeletingKeepsOrDropsTheSelection) {
-    CListBox& list = dialog.list;
-    for (const char* text : {"a", "b", "c", "d"})
-        list.AddString(text);
-    list.SetCurSel(2);
-    list.DeleteString(0); // above the selection: the same entry stays selected
-    EXPECT_EQ(list.GetCurSel(), 1);
-    EXPECT_EQ(list.GetText(1), "c");
-    list.DeleteString(1); // the selected entry: no selection
+    list.DeleteString(0);
+    EXPECT_EQ(list.GetText(list.GetCurSel()), "Flamer");
+    list.DeleteString(list.GetCurSel());
     EXPECT_EQ(list.GetCurSel(), LB_ERR);
     EXPECT_EQ(list.DeleteString(LB_ERR), LB_ERR); // the idiom after a failed search
-    EXPECT_EQ(list.DeleteString(7), LB_ERR);
-    EXPECT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(list.DeleteString(6), LB_ERR);
+    EXPECT_EQ(dialog.Control(20).items, (Texts{"AC /20", "ac /20", "Hand Actuator", "Medium Laser",
+                                               "medium Laser", "MEDIUM LASER"}));
     std::string text = "kept";
-    EXPECT_EQ(list.GetText(2, text), LB_ERR); // past the last entry: nothing read
+    EXPECT_EQ(list.GetText(6, text), LB_ERR);
     EXPECT_EQ(text, "kept");
 }
 
-TEST_F(FrameworkTest, PrefixSearchesIgnoreCaseAndTakeTheTopmostMatch) {
-    CListBox& list = dialog.list;
-    for (const char* text : {"Heat Sinks", "AC /20", "Hand Actuator", "Heat Sink"})
-        list.AddString(text);
-    EXPECT_EQ(list.FindString(-1, "hand actuator"), 2);
-    EXPECT_EQ(list.GetCurSel(), LB_ERR); // find leaves the selection alone
-    EXPECT_EQ(list.SelectString(-1, "Heat Sink"), 0);
-    EXPECT_EQ(list.GetCurSel(), 0);
-    EXPECT_EQ(list.FindString(-1, "AC /2"), 1); // a prefix search does find the longer name
-    EXPECT_EQ(list.SelectString(-1, "Gyro"), LB_ERR);
-    EXPECT_EQ(list.GetCurSel(), 0); // nothing found: the selection stays
-}
-
-TEST_F(FrameworkTest, BindingPassFormatsNumbersAsTheSheetShowsThem) {
-    // (Whole numbers, halves and the first values of a dialog the scenarios show.)
-    EXPECT_EQ(FormatFloat(0.25f), "0.25");
-    EXPECT_EQ(FormatFloat(9.75f), "9.75");
+// Numbers are shown as the sheet shows them; a read-back that is not a number
+// is refused with the framework's words and the focus on that control.
+TEST_F(FrameworkTest, TheBindingPassShowsAndReadsBackNumbers) {
+    EXPECT_EQ(dialog.Control(31).text, "0.25");
     EXPECT_EQ(FormatFloat(-1.5f), "-1.5");
     EXPECT_EQ(FormatFloat(1234567.0f), "1.23457e+06"); // six significant digits
-    EXPECT_EQ(FormatInteger(-3), "-3");
-}
-
-TEST_F(FrameworkTest, ReadBackRefusesTextThatIsNotANumber) {
-    dialog.Control(30).text = "12a";
-    EXPECT_FALSE(dialog.UpdateData(true));
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].text, "Please enter an integer.");
-    dialog.Control(30).text = " 12 ";
-    dialog.Control(31).text = "abc";
-    EXPECT_FALSE(dialog.UpdateData(true));
-    EXPECT_EQ(platform.boxes.back().text, "Please enter a number.");
-    dialog.Control(31).text = "2.5";
-    EXPECT_TRUE(dialog.UpdateData(true));
-    EXPECT_EQ(dialog.number, 12);
+    const std::tuple<const char*, const char*, const char*, int> reads[] = {
+        {"12a", "1", "Please enter an integer.", 30},
+        {" 12 ", "abc", "Please enter a number.", 31},
+        {"-3", " 2.5", "", 31}};
+    for (const auto& [number, ratio, box, focus] : reads) {
+        dialog.Control(30).text = number;
+        dialog.Control(31).text = ratio;
+        EXPECT_EQ(dialog.UpdateData(true), *box == '\0');
+        EXPECT_EQ(platform.boxes.empty() ? "" : platform.boxes[0].text, box);
+        EXPECT_EQ(dialog.GetFocusId(), focus);
+        platform.boxes.clear();
+    }
+    EXPECT_EQ(dialog.number, -3);
     EXPECT_FLOAT_EQ(dialog.ratio, 2.5f);
 }
 
+// A failing handler's changes are undone (not the focus: it stays where it
+// went) and its error reported with the stop icon, a missing description in
+// the framework's words.
 TEST_F(FrameworkTest, AFailingHandlerChangesNothingAndIsReportedWithTheStopIcon) {
-    dialog.ClickButton(10);
-    EXPECT_EQ(dialog.Control(30).text, "8");
-    const DialogState before = dialog.State();
-    dialog.ClickButton(11);
-    EXPECT_EQ(dialog.Control(20).items, before.controls[2].items);
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].text, "engine says no");
-    EXPECT_EQ(platform.boxes[0].caption, "kestrav");
-    EXPECT_EQ(platform.boxes[0].type, MB_ICONSTOP);
-    // The undo restores the controls, not the focus: it stays where it went.
-    EXPECT_EQ(dialog.GetFocusId(), kFocusDialog);
+    const std::tuple<int, const char*, const char*> failures[] = {
+        {0, "engine says no", "engine says no"},
+        {0, "", "Internal application error."},
+        {500, "", "Command failed."}};
+    for (const auto& [command, failure, box] : failures) {
+        dialog.failure = failure;
+        command ? dialog.Command(command) : dialog.ClickButton(10);
+        EXPECT_TRUE(dialog.Control(20).items.empty());
+        EXPECT_EQ(dialog.GetFocusId(), kFocusDialog);
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_EQ(platform.boxes[0].text, box);
+        EXPECT_EQ(platform.boxes[0].caption, "kestrav");
+        EXPECT_EQ(platform.boxes[0].type, MB_ICONSTOP);
+        platform.boxes.clear();
+    }
 }
 
-TEST_F(FrameworkTest, ErrorsWithoutADescriptionGetTheFrameworksFallbackTexts) {
-    dialog.failure = "";
-    dialog.ClickButton(11);
-    dialog.Command(500);
-    ASSERT_EQ(platform.boxes.size(), 2u);
-    EXPECT_EQ(platform.boxes[0].text, "Internal application error.");
-    EXPECT_EQ(platform.boxes[1].text, "Command failed.");
-}
-
-TEST_F(FrameworkTest, AListRaisesItsSetFocusNotificationOncePerGain) {
+// A new window focuses its first enabled button, check box or list, unless
+// OnInitDialog declined or placed the focus itself; that first focus raises
+// no notification, every later gain of a list's focus does, once.
+TEST_F(FrameworkTest, TheFirstFocusAndTheListsFocusNotification) {
+    const std::tuple<bool, bool, int, int> starts[] = {{true, false, 0, 10},
+                                                       {false, false, 0, kFocusDialog},
+                                                       {true, false, 30, 30},
+                                                       {true, true, 0, 20}};
+    for (const auto& [result, disabled, placed, focus] : starts) {
+        dialog.initResult = result;
+        dialog.initDisabled = disabled;
+        dialog.initFocus = placed;
+        dialog.Create();
+        EXPECT_EQ(dialog.GetFocusId(), focus);
+    }
+    dialog.ClickButton(10); // disabled: nothing
+    EXPECT_TRUE(platform.boxes.empty());
+    dialog.SetFocus();
     dialog.ClickList(20, -1);
-    dialog.ClickList(20, -1); // already focused: no new gain
-    EXPECT_EQ(dialog.focusNotifications, 1);
-    dialog.ClickButton(10);
-    dialog.GotoDlgCtrl(20); // the focus moved by code counts as a gain too
+    dialog.GotoDlgCtrl(20); // already focused: no gain
+    dialog.SetFocus();
+    dialog.GotoDlgCtrl(20);
     EXPECT_EQ(dialog.focusNotifications, 2);
 }
 
-TEST_F(FrameworkTest, DisabledControlsIgnoreClicks) {
-    dialog.GetDlgItem(10).EnableWindow(false);
-    dialog.ClickButton(10);
-    EXPECT_EQ(dialog.number, 7);
+// Minimised from the system menu and painted, the sheet draws its icon with
+// equal margins (within a pixel) whatever the client size.
+TEST_F(SheetTest, TheSystemMenuMinimisesAndTheIconIsDrawnInTheMiddle) {
+    Start();
+    sheet->OnPaint();
+    EXPECT_TRUE(platform.icons.empty());
+    sheet->SysCommand(SC_MINIMIZE);
+    for (const auto& [cx, cy] : {std::pair{160, 120}, {57, 300}}) {
+        platform.clientCx = cx;
+        platform.clientCy = cy;
+        sheet->OnPaint();
+        ASSERT_FALSE(platform.icons.empty());
+        const auto [x, y, icon] = platform.icons.back();
+        EXPECT_LE(std::abs(x - (cx - 32 - x)), 1) << cx;
+        EXPECT_LE(std::abs(y - (cy - 32 - y)), 1) << cy;
+        EXPECT_EQ(icon, sheet->GetIcon(true));
+    }
 }
 
 } // namespace
