@@ -119,11 +119,13 @@ std::string Session::Play(const Action& a) {
     if (s.IsEnded()) return "the window ended";
     auto after = Snapshot(s);
     // After a failed start-up every action is refused with a stop icon. With a
-    // sound catalogue nothing fails: a stop icon is a fault of the program.
-    for (std::size_t i = boxesBefore; i < platform.boxes.size(); ++i)
-        if (failed ? platform.boxes[i].type != MB_ICONSTOP
-                   : sound && platform.boxes[i].type == MB_ICONSTOP)
-            return "\"" + platform.boxes[i].text + "\" (" + platform.boxes[i].caption + ")";
+    // sound catalogue nothing fails: a stop icon is a fault of the program, and
+    // so, with any catalogue, is a failure with no text of its own (an exception
+    // that is not the catalogue's, such as a std::logic_error).
+    for (const auto& box : std::vector(platform.boxes.begin() + boxesBefore, platform.boxes.end()))
+        if ((failed && box.type != MB_ICONSTOP) || (sound && box.type == MB_ICONSTOP) ||
+            box.text == "Internal application error." || box.text == "Command failed.")
+            return "\"" + box.text + "\" (" + box.caption + ")";
     if (failed) return after == before ? "" : "after a failed start-up the design changed";
     // A refused or failed single notification leaves the design as it was;
     // refusals of Add Component and Move Component empty the pending name.
