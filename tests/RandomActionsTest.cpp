@@ -108,11 +108,14 @@ struct Session : HeadlessSheet {
 // Plays one action; the empty text, or what it broke.
 std::string Session::Play(const Action& a) {
     CKestravDlg& s = *sheet;
-    const auto before = Snapshot(s);
     const std::size_t boxesBefore = platform.boxes.size();
     auto row = [&](int r) { return r < static_cast<int>(s.Control(a.id).items.size()) ? r : -1; };
+    // A double-click's first click is an ordinary one; what the second may change is checked.
+    if (a.kind == Action::DoubleClick) s.ClickList(a.id, row(a.row));
+    const auto before = Snapshot(s);
+    const std::size_t lastBoxes = platform.boxes.size();
     if (a.kind == Action::Click) s.ClickButton(a.id);
-    if (a.kind == Action::Select || a.kind == Action::DoubleClick) s.ClickList(a.id, row(a.row));
+    if (a.kind == Action::Select) s.ClickList(a.id, row(a.row));
     if (a.kind == Action::DoubleClick) s.DoubleClickList(a.id, row(a.row));
     if (a.kind == Action::Focus) s.FocusGained(a.id);
     if (a.kind == Action::Menu) s.Command(a.id);
@@ -130,7 +133,7 @@ std::string Session::Play(const Action& a) {
     // A refused or failed single notification leaves the design as it was;
     // refusals of Add Component and Move Component empty the pending name.
     const CHeadlessPlatform::Box* box = &platform.boxes.back();
-    if (platform.boxes.size() == boxesBefore + 1 && a.kind != Action::DoubleClick &&
+    if (platform.boxes.size() == lastBoxes + 1 &&
         (box->type == MB_ICONSTOP || box->caption.ends_with("ERROR"))) {
         if (a.kind == Action::Click && (a.id == IDC_ADD_COMPONENT || a.id == IDC_MOVE_COMPONENT))
             std::get<1>(after).pendingComponent = std::get<1>(before).pendingComponent;
@@ -155,7 +158,6 @@ std::string Session::Check() {
     for (std::size_t i = 0; i < shown.size(); ++i)
         expect(shown[i] == s.State().controls[i].text, "control ", s.State().controls[i].id,
                " shows \"", shown[i], "\", its member \"", s.State().controls[i].text, "\"");
-    expect(s.m_nJumpJets >= 0 && s.m_nJumpJets <= s.m_nSpeed, s.m_nJumpJets, " jets");
 
     for (int i = 0; i < 8; ++i)
         expect(Access::LocationList(s, Location(i)).GetCount() <= Access::Capacity(Location(i)),
