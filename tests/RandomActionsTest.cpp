@@ -130,14 +130,15 @@ std::string Session::Play(const Action& a) {
             box.text == "Internal application error." || box.text == "Command failed.")
             return "\"" + box.text + "\" (" + box.caption + ")";
     if (failed) return after == before ? "" : "after a failed start-up the design changed";
-    // A refused or failed single notification leaves the design as it was;
+    // An action refused or failed with its one box leaves the design as it was;
     // refusals of Add Component and Move Component empty the pending name.
-    const CHeadlessPlatform::Box* box = &platform.boxes.back();
+    const auto box =
+        platform.boxes.size() > lastBoxes ? platform.boxes.back() : CHeadlessPlatform::Box{};
     if (platform.boxes.size() == lastBoxes + 1 &&
-        (box->type == MB_ICONSTOP || box->caption.ends_with("ERROR"))) {
+        (box.type == MB_ICONSTOP || box.caption.ends_with("ERROR"))) {
         if (a.kind == Action::Click && (a.id == IDC_ADD_COMPONENT || a.id == IDC_MOVE_COMPONENT))
             std::get<1>(after).pendingComponent = std::get<1>(before).pendingComponent;
-        if (after != before) return "\"" + box->text + "\" but the design changed";
+        if (after != before) return "\"" + box.text + "\" but the design changed";
     }
     return Check();
 }
@@ -243,9 +244,7 @@ class RandomActions : public ::testing::TestWithParam<Catalogue> {};
 TEST_P(RandomActions, EveryActionIsRefusedOrKeepsTheInvariants) {
     const Catalogue& c = GetParam();
     TempDir dir;
-    for (const char* file : {"MechEngines.db", "equipment.db", "Internal.db"})
-        std::filesystem::copy_file(std::filesystem::path(KESTRAV_CATALOG_DIR) / file,
-                                   dir.File(file));
+    std::filesystem::copy(KESTRAV_CATALOG_DIR, dir.path()); // the project's catalogues
     if (c.script) ApplyScriptToDatabase(dir.File(c.file), c.script);
     if (c.file && !c.script) std::ofstream(dir.File(c.file), std::ios::trunc);
     const char* seedSet = std::getenv("KESTRAV_SEED");
