@@ -220,6 +220,7 @@ struct Catalogue {
     const char* file;   // the catalogue damaged; nullptr: none
     const char* script; // SQL applied to it; nullptr: the file is emptied
     bool startFails;
+    friend void PrintTo(const Catalogue& c, std::ostream* os) { *os << c.name; }
 };
 
 const Catalogue kCatalogues[] = {
