@@ -48,9 +48,7 @@ xs_xvfb() {
 
 # The titles of the visible windows, sorted, joined by "|".
 xs_titles() {
-    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-        xdotool getwindowname "$id" 2>/dev/null
-    done | grep . | sort | paste -sd'|'
+    xdotool search --onlyvisible --name '' getwindowname %@ 2>/dev/null | grep . | sort | paste -sd'|'
 }
 
 # xs_launch PATTERN [VAR=VALUE ...] PROGRAM: starts the program (pid XS_PID)
@@ -69,15 +67,13 @@ xs_launch() {
 # "Kestrav" and no other (an error box), painted into SCREENSHOT; its size
 # is XS_SIZE ("WIDTH HEIGHT"). Escape must then end it with status 0.
 xs_sheet() {
-    local shot=$1 window
-    shift
-    xs_launch Kestrav "$@"
+    xs_launch Kestrav "${@:2}"
     window=$(xdotool search --onlyvisible --name '^Kestrav$')
     xdotool windowfocus --sync "$window" sleep 1
-    [ "$(xs_titles)" = Kestrav ] || fail "$* shows more than its window: $(xs_titles)"
-    import -window "$window" "$shot" || fail "no screenshot of $*"
-    XS_SIZE=$(identify -format '%w %h' "$shot")
+    [ "$(xs_titles)" = Kestrav ] || fail "${*:2} shows more than its window: $(xs_titles)"
+    import -window "$window" "$1" || fail "no screenshot of ${*:2}"
+    XS_SIZE=$(identify -format '%w %h' "$1")
     xdotool key --clearmodifiers Escape
-    xs_poll 30 '! kill -0 $XS_PID 2>/dev/null' || fail "$* did not end within 30 seconds of Escape"
-    wait "$XS_PID" || fail "$* ended with status $? after Escape"
+    xs_poll 30 '! kill -0 $XS_PID 2>/dev/null' || fail "${*:2} did not end within 30 seconds of Escape"
+    wait "$XS_PID" || fail "${*:2} ended with status $? after Escape"
 }

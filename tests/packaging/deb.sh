@@ -41,9 +41,8 @@ diff - <(find . ! -type d | LC_ALL=C sort) <<'EOF' || fail "the installation hol
 ./share/kestrav/equipment.db
 ./share/man/man1/kestrav.1.gz
 EOF
-for file in kestrav/Internal.db kestrav/MechEngines.db kestrav/equipment.db doc/kestrav/index.html; do
-    cmp "share/$file" "$build/share/$file" || fail "the installed $file is not the built one"
-done
+diff -r share/kestrav "$build/share/kestrav" && cmp share/doc/kestrav/index.html \
+    "$build/share/doc/kestrav/index.html" || fail "the installed catalogues or help are not the built ones"
 for entry in "[Desktop Entry]" Type=Application Name=Kestrav Exec=kestrav Icon=kestrav "Categories=Game;"; do
     grep -qxF "$entry" share/applications/kestrav.desktop || fail "the menu entry has no line $entry"
 done
@@ -56,12 +55,8 @@ cd "$XS_TMP" && "$6" -G DEB --config "$build/CPackConfig.cmake" -B deb >cpack.lo
 arch=$(dpkg --print-architecture)
 deb=$(echo deb/*.deb)
 [ "$deb" = "deb/kestrav_$3_$arch.deb" ] && cp "$deb" "$out/" || fail "cpack made $deb"
-diff - <(dpkg-deb -f "$deb" Package Version Section Architecture) <<EOF || fail "control fields (above)"
-Package: kestrav
-Version: $3
-Section: misc
-Architecture: $arch
-EOF
+[ "$(dpkg-deb -f "$deb" Package Version Section Architecture | tr '\n' ' ')" = \
+    "Package: kestrav Version: $3 Section: misc Architecture: $arch " ] || fail "wrong control fields"
 [ "$(dpkg-deb -c "$deb" | awk '{print $2}' | sort -u)" = root/root ] || fail "files not owned by root"
 dpkg -x "$deb" root && diff -r "$installed" root || fail "the package does not hold the installation under usr/"
 

@@ -16,14 +16,12 @@
 // box at start-up is printed as "message TEXT" and answered.
 
 #include "catalog/CatalogFolder.h"
-#include "framework/WinApp.h"
 #include "framework/qt/DialogWindow.h"
 #include "framework/qt/QtPlatform.h"
 #include "testing/ProgramHost.h"
 
 #include <QtWidgets>
 
-#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -57,7 +55,7 @@ bool Fits(const QWidget& widget) {
 
 void Report(QDialog& window) {
     const qreal ratio = window.devicePixelRatioF();
-    const auto px = [ratio](int logical) { return static_cast<int>(std::lround(logical * ratio)); };
+    const auto px = [ratio](int logical) { return qRound(logical * ratio); };
     const QMenuBar* menu = window.findChild<QMenuBar*>();
     std::printf("window %d %d %d\n", px(window.width()), px(window.height()),
                 menu ? px(menu->height()) : 0);
