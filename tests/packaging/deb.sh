@@ -1,118 +1,94 @@
 #!/usr/bin/env bash
-# CPack builds the Debian package; its control fields name the package, its
-# version and section, and dependencies that this machine satisfies (each
-# named package installed at a version the constraint allows) and that cover
-# every shared library the program links (checked with dpkg-shlibdeps where
-# it is installed). Unpacked with dpkg -x into a temporary root, the package
-# holds the installation under usr/, and usr/bin/kestrav starts from there,
-# shows its window without an error and ends with status 0 on Escape.
-# lintian, Debian's own checker, reports no error and no warning on it.
+# The installation and the Debian package made from it.
+# - `cmake --install` (stripped, as the package is) into a fresh prefix lays
+#   out exactly the files of a desktop installation: the program, the build
+#   tree's catalogues and help, a menu entry, the icon at 16, 32 and 48 pixels
+#   and scalable, the copyright file, changelog and manual page.
+# - CPack's package holds these same files under usr/, owned by root, with
+#   the project's control fields. Depends names Qt, SQLite and the dialog
+#   face, and this machine satisfies it (dpkg-checkbuilddeps). Depends covers
+#   every library dpkg-shlibdeps finds the program linking, and lintian
+#   reports no error and no warning; these two are skipped in a sanitizer
+#   build, whose package links the sanitizer runtimes and is not one to ship.
+# - Unpacked with dpkg -x into a temporary folder, the program starts from
+#   there, shows the build tree program's window at start-up (but for a text
+#   cursor) and ends with status 0 on Escape. Without the equipment catalogue
+#   of its own prefix it reports the error, so it reads the prefix it sits in.
 #
-# usage: deb.sh BUILD_DIR ARTIFACT_FOLDER VERSION SANITIZED(ON|OFF) CPACK
-set -u
-XS_NAME=deb
+# usage: deb.sh BUILD_DIR ARTIFACT_FOLDER VERSION SANITIZED(ON|OFF) CMAKE CPACK
 source "$(dirname "$0")/../xsession.sh"
-source "$(dirname "$0")/layout.sh"
+build=$(realpath "$1")
+out=$(realpath -m "$2")
+require "$5" "$6" dpkg dpkg-deb dpkg-checkbuilddeps compare
+mkdir -p "$out"
 
-build=$(cd "$1" && pwd) || xs_fail "no build folder $1"
-artifacts=$2
-version=$3
-sanitized=$4
-cpack=$5
-mkdir -p "$artifacts"
-xs_require "$cpack" dpkg dpkg-deb dpkg-query identify
-
-xs_tempdir work
-(cd "$work" && "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work/out") \
-    >"$work/cpack.log" 2>&1 || xs_fail "cpack failed: $(cat "$work/cpack.log")"
-debs=("$work"/out/*.deb)
-[ ${#debs[@]} = 1 ] && [ -f "${debs[0]}" ] || xs_fail "cpack made no single .deb: ${debs[*]}"
-deb=${debs[0]}
-cp "$deb" "$artifacts/" || xs_fail "could not keep the package"
-xs_note "built $(basename "$deb")"
-
-field() {
-    dpkg-deb -f "$deb" "$1" || xs_fail "dpkg-deb cannot read the field $1"
-}
-expect_field() {
-    [ "$(field "$1")" = "$2" ] || xs_fail "$1 is \"$(field "$1")\", not \"$2\""
-}
-expect_field Package kestrav
-expect_field Version "$version"
-expect_field Section misc
-expect_field Architecture "$(dpkg --print-architecture)"
-[ -n "$(field Maintainer)" ] || xs_fail "the package has no maintainer"
-[ -n "$(field Description | head -n1)" ] || xs_fail "the package has no description"
-[ "$(basename "$deb")" = "kestrav_${version}_$(dpkg --print-architecture).deb" ] ||
-    xs_fail "the package file is named $(basename "$deb")"
-
-# Depends as "NAME OP VERSION" lines (OP and VERSION empty when unversioned).
-dependency_lines() {
-    tr ',' '\n' | sed -E 's/^ *([^ (]+) *(\(([<>=]+) *([^)]*)\))? *$/\1 \3 \4/'
-}
-depends=$(field Depends | dependency_lines)
-for name in libqt6core6 libqt6gui6 libqt6widgets6 libsqlite3-0 fonts-dejavu-extra; do
-    grep -q "^$name " <<<"$depends" || xs_fail "Depends does not name $name"
+installed=$XS_TMP/installed
+"$5" --install "$build" --prefix "$installed/usr" --strip >"$XS_TMP/install.log" ||
+    fail "cmake --install failed: $(cat "$XS_TMP/install.log")"
+cd "$installed/usr" || fail "no $installed/usr"
+diff - <(find . ! -type d | LC_ALL=C sort) <<'EOF' || fail "the installation holds other files (above)"
+./bin/kestrav
+./share/applications/kestrav.desktop
+./share/doc/kestrav/changelog.gz
+./share/doc/kestrav/copyright
+./share/doc/kestrav/index.html
+./share/icons/hicolor/16x16/apps/kestrav.png
+./share/icons/hicolor/32x32/apps/kestrav.png
+./share/icons/hicolor/48x48/apps/kestrav.png
+./share/icons/hicolor/scalable/apps/kestrav.svg
+./share/kestrav/Internal.db
+./share/kestrav/MechEngines.db
+./share/kestrav/equipment.db
+./share/man/man1/kestrav.1.gz
+EOF
+diff -r share/kestrav "$build/share/kestrav" && cmp share/doc/kestrav/index.html \
+    "$build/share/doc/kestrav/index.html" || fail "the installed catalogues or help are not the built ones"
+for entry in "[Desktop Entry]" Type=Application Name=Kestrav Exec=kestrav Icon=kestrav "Categories=Game;"; do
+    grep -qxF "$entry" share/applications/kestrav.desktop || fail "the menu entry has no line $entry"
 done
-# The program runs on this machine, so every dependency must be satisfied here.
-while read -r name op floor; do
-    installed=$(dpkg-query -W -f='${Status} ${Version}\n' "$name" 2>/dev/null |
-        sed -n 's/^install ok installed //p' | head -n1)
-    [ -n "$installed" ] || xs_fail "Depends names $name, which is not installed here"
-    if [ -n "$op" ]; then
-        dpkg --compare-versions "$installed" "$op" "$floor" ||
-            xs_fail "Depends asks $name ($op $floor); this machine has $installed"
-    fi
-done <<<"$depends"
-xs_note "Depends: $(field Depends)"
+[ "$(identify -format '%m %wx%h ' share/icons/hicolor/{16x16,32x32,48x48}/apps/kestrav.png)" = \
+    "PNG 16x16 PNG 32x32 PNG 48x48 " ] || fail "the icons are not PNG images of their sizes"
+grep -q '<svg' share/icons/hicolor/scalable/apps/kestrav.svg || fail "the scalable icon is not SVG"
 
-# lintian: no error and no warning (informational notes are allowed).
-if [ "$sanitized" = ON ]; then
-    xs_note "sanitizer build: lintian is skipped (the package is not one to ship)"
-else
-    xs_require lintian
-    lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
-    cp "$work/lintian.log" "$artifacts/lintian.log"
-    ! grep -E '^[EW]: ' "$work/lintian.log" ||
-        xs_fail "lintian reports errors or warnings on the package (above)"
-    xs_note "lintian reports no error and no warning"
+cd "$XS_TMP" && "$6" -G DEB --config "$build/CPackConfig.cmake" -B deb >cpack.log 2>&1 ||
+    fail "cpack failed: $(cat cpack.log)"
+arch=$(dpkg --print-architecture)
+deb=$(echo deb/*.deb)
+[ "$deb" = "deb/kestrav_$3_$arch.deb" ] && cp "$deb" "$out/" || fail "cpack made $deb"
+[ "$(dpkg-deb -f "$deb" Package Version Section Architecture | tr '\n' ' ')" = \
+    "Package: kestrav Version: $3 Section: misc Architecture: $arch " ] || fail "wrong control fields"
+[ "$(dpkg-deb -c "$deb" | awk '{print $2}' | sort -u)" = root/root ] || fail "files not owned by root"
+dpkg -x "$deb" root && diff -r "$installed" root || fail "the package does not hold the installation under usr/"
+
+# One dependency a line: NAME, then OP VERSION when it has a version.
+depends=$(dpkg-deb -f "$deb" Depends | tr ',()' '\n  ')
+for name in libqt6core6 libqt6gui6 libqt6widgets6 libsqlite3-0 fonts-dejavu-extra; do
+    grep -q "^ *$name\( \|$\)" <<<"$depends" || fail "Depends does not name $name"
+done
+mkdir -p shlibs/debian
+printf 'Source: kestrav\nBuild-Depends: %s\n\nPackage: kestrav\nArchitecture: any\n' \
+    "$(dpkg-deb -f "$deb" Depends)" >shlibs/debian/control
+(cd shlibs && dpkg-checkbuilddeps) || fail "this machine does not satisfy Depends"
+if [ "$4" = OFF ]; then
+    require lintian dpkg-shlibdeps
+    lintian --tag-display-limit 0 "$deb" >"$out/lintian.log" 2>&1
+    ! grep -E '^[EW]: ' "$out/lintian.log" || fail "lintian reports errors or warnings (above)"
+    found=$(cd shlibs && dpkg-shlibdeps -O "$XS_TMP/root/usr/bin/kestrav" 2>/dev/null) ||
+        fail "dpkg-shlibdeps failed"
+    [[ $found == shlibs:Depends=?* ]] || fail "dpkg-shlibdeps found no dependencies"
+    while read -r name _ floor; do
+        ours=$(grep "^ *$name\( \|$\)" <<<"$depends") || fail "Depends lacks $name, which the program links"
+        read -r _ op version <<<"$ours"
+        [ -z "$floor" ] || { [ "$op" = ">=" ] && dpkg --compare-versions "$version" ge "$floor"; } ||
+            fail "the program needs $name >= $floor; Depends asks $ours"
+    done < <(sed -n 's/^shlibs:Depends=//p' <<<"$found" | tr ',()' '\n  ')
 fi
 
-owners=$(dpkg-deb -c "$deb" | awk '{print $2}' | sort -u)
-[ "$owners" = root/root ] || xs_fail "the package's files are owned by $owners, not root/root"
-
-root=$work/root
-dpkg -x "$deb" "$root" || xs_fail "dpkg -x failed"
-[ "$(ls -A "$root")" = usr ] || xs_fail "the package installs outside usr/: $(ls -A "$root")"
-xs_check_layout "$root/usr"
-xs_note "the package holds every file of the installation under usr/"
-
-# Every package dpkg-shlibdeps finds for the program's libraries is in
-# Depends with at least its version floor. A sanitizer build links the
-# sanitizer runtimes, which a shipped package never does: skipped there.
-if [ "$sanitized" = ON ]; then
-    xs_note "sanitizer build: the dependency check against dpkg-shlibdeps is skipped"
-elif ! command -v dpkg-shlibdeps >/dev/null; then
-    xs_note "dpkg-shlibdeps is not installed (dpkg-dev): its check is skipped"
-else
-    mkdir -p "$work/shlibs/debian"
-    printf 'Source: kestrav\n\nPackage: kestrav\nArchitecture: any\n' >"$work/shlibs/debian/control"
-    found=$(cd "$work/shlibs" && dpkg-shlibdeps -O "$root/usr/bin/kestrav" 2>/dev/null) ||
-        xs_fail "dpkg-shlibdeps failed"
-    found=$(sed -n 's/^shlibs:Depends=//p' <<<"$found" | dependency_lines)
-    [ -n "$found" ] || xs_fail "dpkg-shlibdeps found no dependencies"
-    while read -r name op floor; do
-        ours=$(grep "^$name " <<<"$depends") || xs_fail "Depends lacks $name, which the program links"
-        read -r _ our_op our_floor <<<"$ours"
-        if [ -n "$floor" ]; then
-            [ "$our_op" = ">=" ] && dpkg --compare-versions "$our_floor" ge "$floor" ||
-                xs_fail "Depends asks $name ($our_op $our_floor); the program needs ($op $floor)"
-        fi
-    done <<<"$found"
-    xs_note "Depends covers dpkg-shlibdeps: $(tr '\n' ' ' <<<"$found")"
-fi
-
-xs_start_xvfb 1600x1200
-xs_show_sheet "$artifacts/unpacked.png" "$root/usr/bin/kestrav"
-xs_end_with_escape
-xs_note "the unpacked program showed its window and ended with status 0 on Escape"
+xs_xvfb 1600x1200
+xs_sheet "$out/build-tree.png" "$build/bin/kestrav"
+xs_sheet "$out/unpacked.png" "$XS_TMP/root/usr/bin/kestrav"
+differing=$(compare -metric AE "$out/build-tree.png" "$out/unpacked.png" null: 2>&1)
+[[ $differing =~ ^[0-9]+$ ]] && [ "$differing" -le 50 ] ||
+    fail "the unpacked program's window differs from the build tree's: $differing pixels"
+rm root/usr/share/kestrav/equipment.db
+xs_launch '*kestrav*' "$XS_TMP/root/usr/bin/kestrav"
