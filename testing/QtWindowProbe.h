@@ -1,23 +1,35 @@
-// Scaffolding of the Qt window tests: an offscreen Qt application, a platform
-// that runs a test body while each dialog is on screen and answers its
-// message boxes, a small probe dialog that counts and may refuse a list's
-// focus, and the texts the design sheet's boxes and lists can show on the
-// shipped catalogues. Header only: the unit tests are its one user.
+// Scaffolding of the Qt window tests: their fixture with one offscreen Qt
+// application, a platform that runs a test body while each dialog (the
+// design sheet and what it opens, or a small probe dialog) is on screen and
+// answers its message boxes, the probe itself, and the texts the sheet's
+// boxes and lists can show on the open catalogues. Header only: the unit
+// tests are its one user.
 #pragma once
 
+#include "catalog/CatalogFolder.h"
 #include "catalog/MechEngines.h"
 #include "catalog/MechEquipment.h"
+#include "design/KestravDlg.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "framework/qt/DialogWindow.h"
 #include "framework/qt/QtPlatform.h"
 #include "res/Templates.h"
+#include "res/resource.h"
+#include "testing/HeadlessSheet.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <functional>
@@ -34,44 +46,16 @@ inline QApplication* StartOffscreenApplication() {
     return QApplication::instance() ? nullptr : new QApplication(argc, argv);
 }
 
-// Runs body inside each dialog's modal loop, then ends the dialog (Cancel)
-// unless the body did; message boxes are recorded and answered with OK.
-class WindowPlatform : public CQtPlatform {
-  public:
-    std::function<void(CDialog&, QDialog&)> body;
-    int boxes = 0;
-    std::string lastBox;          // the text of the last message box
-    bool lastBoxIconless = false; // its OK button carried no icon
-
-  protected:
-    void DialogShown(CDialog& dialog, QDialog& window) override {
-        QTimer::singleShot(0, &window, [this, &dialog, &window] {
-            body(dialog, window);
-            if (!dialog.IsEnded()) dialog.EndDialog(IDCANCEL);
-            Sync(dialog);
-        });
-    }
-    void MessageBoxShown(QMessageBox& box) override {
-        ++boxes;
-        lastBox = box.text().toStdString();
-        lastBoxIconless = box.button(QMessageBox::Ok)->icon().isNull();
-        QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
-    }
-};
-
 // The probe: a button that counts its presses into a centred box (which
-// starts at the template's "0"), a list of two entries whose set-focus
-// notifications are counted and may be refused the way a placing rule
-// does (focus to the window first, or not), and a sorted list that always
-// shows its scroll bar. It carries the sheet's menu bar.
+// starts at the template's "0"), and a list of two entries whose set-focus
+// notifications are counted and may be refused the way a placing rule does
+// (focus to the window first, or not). It carries the sheet's menu bar.
 namespace probe {
-inline constexpr int kButton = 10, kList = 12, kEdit = 13, kOtherList = 14;
+inline constexpr int kButton = 10, kList = 12, kEdit = 13;
 inline const DialogItem kItems[] = {
     {ControlKind::PushButton, kButton, "Press", 10, 10, 50, 14, ControlStyle::None},
     {ControlKind::ListBox, kList, "", 70, 10, 60, 60, ControlStyle::VScroll},
     {ControlKind::Edit, kEdit, "0", 10, 50, 40, 14, ControlStyle::Centred},
-    {ControlKind::ListBox, kOtherList, "", 140, 10, 60, 60,
-     ControlStyle::Sorted | ControlStyle::VScroll | ControlStyle::AlwaysScroll},
 };
 inline const DialogTemplate kTemplate{500,
                                       "Probe",
@@ -118,9 +102,79 @@ class ProbeDialog : public CDialog {
     bool moveFocusFirst = true;
 };
 
+// A control's widget in a dialog's window.
+template <class W> W* ControlOf(QDialog& window, int id) {
+    return window.findChild<W*>(QString::number(id));
+}
+
+// Runs body inside each dialog's modal loop, then ends the dialog (Cancel)
+// unless the body did; message boxes are recorded and answered with OK.
+class WindowPlatform : public CQtPlatform {
+  public:
+    std::function<void(CDialog&, QDialog&)> body;
+    int dialogs = 0; // shown so far
+    int boxes = 0;
+    std::string lastBox;          // the text of the last message box
+    bool lastBoxIconless = false; // its OK button carried no icon
+
+    // Shows the probe dialog and runs probeBody while it is on screen.
+    void RunProbe(const std::function<void(ProbeDialog&, QDialog&)>& probeBody) {
+        body = [&probeBody](CDialog& d, QDialog& w) { probeBody(static_cast<ProbeDialog&>(d), w); };
+        ProbeDialog dialog;
+        dialog.DoModal();
+    }
+    // Starts the design sheet on the catalogues in folder; sheetBody runs
+    // for it and for every dialog opened over it.
+    void RunSheet(const std::string& folder,
+                  const std::function<void(CDialog&, QDialog&)>& sheetBody) {
+        body = sheetBody;
+        SetCatalogFolderForTesting(folder);
+        ResetProgramWideValues();
+        {
+            CKestravDlg sheet;
+            AfxGetApp()->m_pMainWnd = &sheet;
+            sheet.DoModal();
+            AfxGetApp()->m_pMainWnd = nullptr;
+        }
+        ResetProgramWideValues();
+        SetCatalogFolderForTesting("");
+    }
+    // Puts a text, or entries, into a control's state and shows it.
+    void ShowText(CDialog& dialog, int id, const std::string& text) {
+        dialog.Control(id).text = text;
+        dialog.TouchControl(dialog.Control(id));
+        Sync(dialog);
+    }
+    void ShowItems(CDialog& dialog, int id, const std::vector<std::string>& items) {
+        dialog.Control(id).items = items;
+        dialog.TouchControl(dialog.Control(id));
+        Sync(dialog);
+    }
+
+  protected:
+    void DialogShown(CDialog& dialog, QDialog& window) override {
+        ++dialogs;
+        QTimer::singleShot(0, &window, [this, &dialog, &window] {
+            body(dialog, window);
+            if (!dialog.IsEnded()) dialog.EndDialog(IDCANCEL);
+            Sync(dialog);
+        });
+    }
+    void MessageBoxShown(QMessageBox& box) override {
+        ++boxes;
+        lastBox = box.text().toStdString();
+        lastBoxIconless = box.button(QMessageBox::Ok)->icon().isNull();
+        QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
+    }
+};
+
 // The texts each box and list of the sheet can show on the open catalogues.
 struct SheetValues {
     std::vector<std::string> engineNames, ratings, numbers, equipment, slotEntries;
+    // What the sheet's edit box id can show.
+    const std::vector<std::string>& ForBox(int id) const {
+        return id == IDC_ENGINE_NAME ? engineNames : id == IDC_ENGINE_RATING ? ratings : numbers;
+    }
 };
 
 inline SheetValues ReadSheetValues() {
@@ -154,3 +208,23 @@ inline SheetValues ReadSheetValues() {
                               values.equipment.end());
     return values;
 }
+
+// Whether an edit box shows its whole text, measured as Qt lays it out.
+inline bool EditShowsWhole(const QLineEdit& edit) {
+    return QFontMetrics(edit.font()).horizontalAdvance(edit.text()) <= EditTextRoom(edit);
+}
+
+// The window tests' fixture: one Qt application for them all, and the platform.
+class QtWindowTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { application = StartOffscreenApplication(); }
+    static void TearDownTestSuite() {
+        delete application;
+        application = nullptr;
+    }
+    void SetUp() override { AfxGetApp()->m_pPlatform = &platform; }
+    void TearDown() override { AfxGetApp()->m_pPlatform = nullptr; }
+
+    WindowPlatform platform;
+    static inline QApplication* application = nullptr;
+};

@@ -1,29 +1,16 @@
 // The Qt backend: dialog-unit arithmetic, word wrapping, double-click
-// pairing, list keys and labels; a small probe dialog in a real (offscreen)
-// window for focus, Alt+F4, what is shown again, cut rows and help; and the
-// design sheet and About box themselves: their widgets take the templates'
-// looks, and every value the shipped catalogues can put in the sheet's
-// boxes and lists shows whole.
+// pairing, list keys and labels; the design sheet and the About box over it
+// as their templates draw them, Alt+F4 included; a small probe dialog for
+// what is shown again, whole rows, the Tab key's focus and help; and every
+// value the shipped catalogues can put in the sheet's boxes and lists,
+// shown whole.
 
-#include "app/AboutDlg.h"
-#include "app/KestravApp.h"
-#include "catalog/CatalogFolder.h"
-#include "design/KestravDlg.h"
 #include "framework/qt/DialogUnits.h"
-#include "framework/qt/DialogWindow.h"
-#include "res/resource.h"
 #include "testing/QtWindowProbe.h"
 #include "tests/TestSupport.h"
 
 #include <QAccessible>
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTextBrowser>
 
-#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -32,32 +19,20 @@ namespace {
 TEST(DialogUnitsTest, BaseUnitsRoundAndControlsThatTouchInTheTemplateTouchOnScreen) {
     EXPECT_EQ(BaseUnitsFromFont(52 * 6 + 25, 13).x, 6); // 6.48 rounds down
     EXPECT_EQ(BaseUnitsFromFont(52 * 6 + 26, 13).x, 7); // 6.5 rounds up
-    EXPECT_EQ(BaseUnitsFromFont(350, 14).y, 14);
-    const DialogBaseUnits base{7, 13};
-    EXPECT_EQ(HorizontalDluToPixels(4, base), 7);
-    EXPECT_EQ(VerticalDluToPixels(8, base), 13);
-    // The design sheet: 677 x 436 units is 1184.75 x 708.5 pixels, rounded.
-    const PixelRect sheet = DialogClientRect(MainDialogTemplate(), base);
-    EXPECT_EQ(QSize(sheet.width, sheet.height), QSize(1185, 709));
-    // The U button sits directly above the D button in every armour location.
-    for (const DialogItem& up : MainDialogTemplate().items) {
-        if (up.text == nullptr || std::string(up.text) != "U") continue;
-        const PixelRect u = DluRectToPixels(up.x, up.y, up.cx, up.cy, base);
-        EXPECT_EQ(u.y + u.height, DluRectToPixels(up.x, up.y + up.cy, 1, 1, base).y) << up.id;
-    }
-    // Converting edges keeps a row of widths adding up to the whole.
-    const PixelRect left = DluRectToPixels(0, 0, 3, 3, base);
-    const PixelRect right = DluRectToPixels(3, 3, 3, 3, base);
-    const PixelRect whole = DluRectToPixels(0, 0, 6, 6, base);
-    EXPECT_EQ(QSize(left.width + right.width, left.height + right.height),
-              QSize(whole.width, whole.height));
+    // Edges are converted, not sizes: controls that touch in the template
+    // (the U and D buttons of an armour location) touch on screen, and a
+    // row of widths adds up to the whole.
+    const PixelRect part = DluRectToPixels(0, 0, 3, 3, {7, 13});
+    const PixelRect rest = DluRectToPixels(3, 3, 3, 3, {7, 13});
+    const PixelRect whole = DluRectToPixels(0, 0, 6, 6, {7, 13});
+    EXPECT_EQ(QRect(part.x, part.y, part.width + rest.width, part.height + rest.height),
+              QRect(whole.x, whole.y, whole.width, whole.height));
 }
 
 TEST(WrapWordsTest, WrapsByWidthAndDropsThePaddingSpaces) {
     const auto width = [](const std::string& s) { return static_cast<int>(s.size()) * 7; };
     using Lines = std::vector<std::string>;
     EXPECT_EQ(WrapWords("     Add Component", 70, width), (Lines{"Add", "Component"}));
-    EXPECT_EQ(WrapWords("     Add Component", 200, width), (Lines{"Add Component"}));
     // A word wider than the line keeps a line of its own.
     EXPECT_EQ(WrapWords("Move Component", 30, width), (Lines{"Move", "Component"}));
     EXPECT_EQ(WrapWords("HEAT SINKS TO BE ALLOCATED", 70, width),
@@ -81,276 +56,178 @@ TEST(DoubleClickTrackerTest, OnlyTheSecondPressOfAPairBelongsToADoubleClick) {
 }
 
 // The moves the keyboard scenario does not make: at the ends, and in an empty list.
-TEST(ListKeysTest, MoveTheSelectionAsANativeListBoxDoes) {
-    struct Case {
-        ListKey key;
-        int current, count, page, row;
-    };
-    const Case cases[] = {
-        {ListKey::Down, 2, 10, 5, 3},     {ListKey::Up, 0, 10, 5, 0},
-        {ListKey::PageDown, 2, 10, 5, 6}, {ListKey::PageDown, 8, 10, 5, 9},
-        {ListKey::PageUp, 7, 10, 5, 3},   {ListKey::PageUp, 2, 10, 5, 0},
-        {ListKey::End, -1, 10, 5, 9},     {ListKey::Down, -1, 0, 5, -1},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(RowAfterListKey(c.key, c.current, c.count, c.page), c.row)
-            << static_cast<int>(c.key) << " from " << c.current;
+TEST(ListKeysTest, AtTheEndsAndInAnEmptyListTheSelectionStaysInside) {
+    EXPECT_EQ(RowAfterListKey(ListKey::Up, 0, 10, 5), 0);
+    EXPECT_EQ(RowAfterListKey(ListKey::PageDown, 8, 10, 5), 9);
+    EXPECT_EQ(RowAfterListKey(ListKey::PageUp, 2, 10, 5), 0);
+    EXPECT_EQ(RowAfterListKey(ListKey::End, -1, 10, 5), 9);
+    EXPECT_EQ(RowAfterListKey(ListKey::Down, -1, 0, 5), -1);
 }
 
 TEST(LabelTest, EveryBoxAndListIsKnownByItsLabelOrHeading) {
-    const DialogTemplate& sheet = MainDialogTemplate();
-    const std::pair<int, const char*> named[] = {
-        {IDC_ENGINE_NAME, "Engine Name"},
-        {IDC_TONNAGE, "TONNAGE"},
-        {IDC_WEAPONS, "WEAPONS AND COMPONENTS"},
-        {IDC_LIST_LEFTTORSO, "L/TORSO"},
-        {IDC_ARMOUR_HEAD, "HEAD"},
-        {IDC_TONNAGE_REMAINING, "TONNAGE REMAINING"},
-        {IDC_LIST_HEAD, "HEAD"},
-    };
-    for (const auto& [id, label] : named) {
-        const auto item = std::find_if(sheet.items.begin(), sheet.items.end(),
-                                       [id](const DialogItem& i) { return i.id == id; });
-        ASSERT_NE(item, sheet.items.end()) << id;
-        EXPECT_EQ(LabelOf(sheet, *item), label) << id;
+    const std::map<int, std::string> named = {{IDC_ENGINE_NAME, "Engine Name"},
+                                              {IDC_TONNAGE, "TONNAGE"},
+                                              {IDC_WEAPONS, "WEAPONS AND COMPONENTS"},
+                                              {IDC_LIST_LEFTTORSO, "L/TORSO"},
+                                              {IDC_ARMOUR_HEAD, "HEAD"},
+                                              {IDC_TONNAGE_REMAINING, "TONNAGE REMAINING"},
+                                              {IDC_LIST_HEAD, "HEAD"}};
+    for (const DialogTemplate* t : {&MainDialogTemplate(), &EquipmentDetailsDialogTemplate()}) {
+        for (const DialogItem& item : t->items) {
+            if (item.kind != ControlKind::Edit && item.kind != ControlKind::ListBox) continue;
+            const std::string label = LabelOf(*t, item);
+            EXPECT_FALSE(label.empty()) << item.id;
+            EXPECT_EQ(label, named.count(item.id) ? named.at(item.id) : label) << item.id;
+        }
     }
-    for (const DialogTemplate* t : {&sheet, &EquipmentDetailsDialogTemplate()})
-        for (const DialogItem& item : t->items)
-            if (item.kind == ControlKind::Edit || item.kind == ControlKind::ListBox) {
-                EXPECT_FALSE(LabelOf(*t, item).empty()) << item.id;
-            }
 }
 
 // ---- Real windows ----
 
-class QtWindowTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() { application = StartOffscreenApplication(); }
-    static void TearDownTestSuite() {
-        delete application;
-        application = nullptr;
-    }
-    void SetUp() override { AfxGetApp()->m_pPlatform = &platform; }
-    void TearDown() override { AfxGetApp()->m_pPlatform = nullptr; }
-
-    // Shows the probe dialog and runs body while it is on screen.
-    void Run(const std::function<void(ProbeDialog&, QDialog&)>& body) {
-        platform.body = [&body](CDialog& d, QDialog& w) { body(static_cast<ProbeDialog&>(d), w); };
-        ProbeDialog dialog;
-        dialog.DoModal();
-    }
-    // Starts the design sheet on the shipped catalogues; body runs for it and
-    // for every dialog opened over it.
-    void RunSheet(const std::function<void(CDialog&, QDialog&)>& body) {
-        platform.body = body;
-        SetCatalogFolderForTesting(KESTRAV_CATALOG_DIR);
-        ResetProgramWideValues();
-        {
-            CKestravDlg sheet;
-            AfxGetApp()->m_pMainWnd = &sheet;
-            sheet.DoModal();
-            AfxGetApp()->m_pMainWnd = nullptr;
-        }
-        ResetProgramWideValues();
-        SetCatalogFolderForTesting("");
-    }
-    template <class W> static W* Widget(QDialog& window, int id) {
-        return window.findChild<W*>(QString::number(id));
-    }
-
-    WindowPlatform platform;
-    static QApplication* application;
-};
-
-QApplication* QtWindowTest::application = nullptr;
-
 // The sheet and the About box over it, as their templates draw them.
 TEST_F(QtWindowTest, TheWidgetsShowTheirTemplatesLooks) {
-    struct Look {
-        const char* label;
-        bool centred, sunken;
-    };
-    const Look labels[] = {
-        {"WEAPONS AND COMPONENTS", true, true}, // a heading
-        {"LEFT TORSO FRONT", true, false},
-        {"Engine Name", false, false},
-    };
+    // A label's text, whether it is centred, and whether it is sunken (a heading).
+    const std::tuple<const char*, bool, bool> labels[] = {{"WEAPONS AND COMPONENTS", true, true},
+                                                          {"LEFT TORSO FRONT", true, false},
+                                                          {"Engine Name", false, false}};
     const std::pair<int, Qt::ScrollBarPolicy> lists[] = {
         {IDC_WEAPONS, Qt::ScrollBarAlwaysOn},
         {IDC_LIST_LEFTTORSO, Qt::ScrollBarAsNeeded},
         {IDC_LIST_HEAD, Qt::ScrollBarAlwaysOff}};
-    std::vector<std::string> shown;
-    RunSheet([&](CDialog& dialog, QDialog& window) {
-        shown.push_back(window.windowTitle().toStdString());
+    platform.RunSheet(KESTRAV_CATALOG_DIR, [&](CDialog& dialog, QDialog& window) {
         const bool sheet = &dialog == AfxGetApp()->m_pMainWnd;
         EXPECT_EQ(window.minimumSize(), window.maximumSize()); // not resizable
         EXPECT_TRUE(window.windowFlags() & Qt::WindowCloseButtonHint);
         EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
         EXPECT_EQ(bool(window.windowFlags() & Qt::WindowMinimizeButtonHint), sheet);
-        if (!sheet) return;
-        EXPECT_EQ(window.font().family(), kTemplateFace); // installed by the set-up script
-        for (const Look& look : labels) {
+        if (sheet) {
             const QList<QLabel*> all = window.findChildren<QLabel*>();
-            const auto label = std::find_if(all.begin(), all.end(),
-                                            [&](QLabel* l) { return l->text() == look.label; });
-            ASSERT_NE(label, all.end()) << look.label;
-            EXPECT_EQ(bool((*label)->alignment() & Qt::AlignHCenter), look.centred) << look.label;
-            EXPECT_EQ((*label)->frameShadow() == QFrame::Sunken, look.sunken) << look.label;
+            for (const auto& [text, centred, sunken] : labels) {
+                const auto label = std::find_if(all.begin(), all.end(),
+                                                [&](QLabel* l) { return l->text() == text; });
+                ASSERT_NE(label, all.end()) << text;
+                EXPECT_EQ(bool((*label)->alignment() & Qt::AlignHCenter), centred) << text;
+                EXPECT_EQ((*label)->frameShadow() == QFrame::Sunken, sunken) << text;
+            }
+            for (const auto& [id, policy] : lists)
+                EXPECT_EQ(ControlOf<QListWidget>(window, id)->verticalScrollBarPolicy(), policy)
+                    << id;
+            const PixelRect r = DluRectToPixels(465, 25, 120, 65, DialogBaseUnitsOf(window.font()));
+            EXPECT_EQ(ControlOf<QListWidget>(window, IDC_WEAPONS)->geometry(),
+                      QRect(r.x, r.y, r.width, r.height));
+            auto* edit = ControlOf<QLineEdit>(window, IDC_TONNAGE);
+            EXPECT_TRUE(edit->alignment() & Qt::AlignHCenter);
+            EXPECT_TRUE(edit->isReadOnly());
+            EXPECT_EQ(edit->focusPolicy(), Qt::NoFocus);
+            // A screen reader names a box by its label once it listens.
+            QAccessible::setActive(true);
+            EXPECT_EQ(ControlOf<QLineEdit>(window, IDC_ENGINE_NAME)->accessibleName(),
+                      "Engine Name");
+            QAccessible::setActive(false);
+            // Menu states never change: greyed stays greyed, checked stays checked.
+            std::map<int, QAction*> menu;
+            for (QAction* action : window.findChildren<QAction*>())
+                menu[action->data().toInt()] = action;
+            EXPECT_FALSE(menu.at(ID_MECHTYPES_CLAN)->isEnabled());
+            menu.at(ID_MECHTYPES_INNERSPHERE)->trigger();
+            EXPECT_TRUE(menu.at(ID_MECHTYPES_INNERSPHERE)->isChecked());
+            menu.at(ID_APP_ABOUT)->trigger();
         }
-        for (const auto& [id, policy] : lists)
-            EXPECT_EQ(Widget<QListWidget>(window, id)->verticalScrollBarPolicy(), policy) << id;
-        const PixelRect r = DluRectToPixels(465, 25, 120, 65, DialogBaseUnitsOf(window.font()));
-        EXPECT_EQ(Widget<QListWidget>(window, IDC_WEAPONS)->geometry(),
-                  QRect(r.x, r.y, r.width, r.height));
-        auto* edit = Widget<QLineEdit>(window, IDC_TONNAGE);
-        EXPECT_TRUE(edit->alignment() & Qt::AlignHCenter);
-        EXPECT_TRUE(edit->isReadOnly());
-        EXPECT_EQ(edit->focusPolicy(), Qt::NoFocus);
-        // A screen reader names a box by its label once it listens.
-        QAccessible::setActive(true);
-        EXPECT_EQ(Widget<QLineEdit>(window, IDC_ENGINE_NAME)->accessibleName(), "Engine Name");
-        QAccessible::setActive(false);
-        // Menu states never change: greyed stays greyed, checked stays checked.
-        std::map<int, QAction*> menu;
-        for (QAction* action : window.findChildren<QAction*>())
-            menu[action->data().toInt()] = action;
-        EXPECT_FALSE(menu.at(ID_MECHTYPES_CLAN)->isEnabled());
-        menu.at(ID_MECHTYPES_INNERSPHERE)->trigger();
-        EXPECT_TRUE(menu.at(ID_MECHTYPES_INNERSPHERE)->isChecked());
-        menu.at(ID_TECHLEVEL_2)->trigger();
-        EXPECT_FALSE(menu.at(ID_TECHLEVEL_2)->isChecked());
-        menu.at(ID_APP_ABOUT)->trigger();
+        // Alt+F4 ends the window as the close box does, from a list as from a button.
+        const int focus = sheet ? IDC_WEAPONS : IDOK;
+        QTest::keyClick(ControlOf<QWidget>(window, focus), Qt::Key_F4, Qt::AltModifier);
+        EXPECT_EQ(dialog.GetResult(), IDCANCEL) << focus;
     });
-    EXPECT_EQ(shown, (std::vector<std::string>{"Kestrav", "About Kestrav"}));
-    EXPECT_EQ(platform.boxes, 0);
+    EXPECT_EQ(platform.dialogs, 2); // the sheet, and About over it
 }
 
-TEST_F(QtWindowTest, TabFocusIsReportedAndFocusGivenBackAfterARefusalIsNot) {
-    for (bool moveFocusFirst : {true, false}) {
-        platform.boxes = 0;
-        Run([this, moveFocusFirst](ProbeDialog& dialog, QDialog& window) {
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-            auto* list = Widget<QListWidget>(window, probe::kList);
-            auto* button = Widget<QPushButton>(window, probe::kButton);
-            // The program's own focus moves are not the user's.
-            EXPECT_EQ(dialog.setFocusCount, 0);
-            list->setFocus(Qt::TabFocusReason);
-            EXPECT_EQ(dialog.setFocusCount, 1);
-            EXPECT_EQ(dialog.GetFocusId(), probe::kList);
-            button->setFocus(Qt::TabFocusReason);
-            EXPECT_EQ(dialog.GetFocusId(), probe::kButton);
-            dialog.refuse = true;
-            dialog.moveFocusFirst = moveFocusFirst;
-            list->setFocus(Qt::TabFocusReason);
-            QTest::qWait(50);
-            // One refusal, not a second one when the box closes.
-            EXPECT_EQ(platform.boxes, 1);
-            EXPECT_EQ(dialog.setFocusCount, 2);
-            EXPECT_EQ(window.focusWidget() == &window, moveFocusFirst);
-        });
-    }
-}
-
-// Alt+F4 ends the window as the close box does, from whichever control has the focus.
-TEST_F(QtWindowTest, AltF4EndsTheWindowThroughTheCancelPath) {
-    for (int id : {probe::kList, probe::kButton}) {
-        Run([this, id](ProbeDialog& dialog, QDialog& window) {
-            QTest::keyClick(Widget<QWidget>(window, id), Qt::Key_F4, Qt::AltModifier);
-            EXPECT_TRUE(dialog.IsEnded()) << id;
-            EXPECT_EQ(dialog.GetResult(), IDCANCEL) << id;
-        });
-    }
-}
-
-TEST_F(QtWindowTest, OnlyControlsThatChangedAreShownAgainAndOnlyWholeRows) {
-    Run([this](ProbeDialog& dialog, QDialog& window) {
-        auto* list = Widget<QListWidget>(window, probe::kList);
-        auto* edit = Widget<QLineEdit>(window, probe::kEdit);
+// The probe's window shows again only what changed, draws whole rows only,
+// and reports the focus only when the Tab key moves it.
+TEST_F(QtWindowTest, OnlyChangesAndWholeRowsAreShownAndOnlyTabFocusIsReported) {
+    platform.RunProbe([this](ProbeDialog& dialog, QDialog& window) {
+        auto* list = ControlOf<QListWidget>(window, probe::kList);
+        auto* button = ControlOf<QPushButton>(window, probe::kButton);
+        auto* edit = ControlOf<QLineEdit>(window, probe::kEdit);
         EXPECT_EQ(edit->text(), "0"); // as the template has it: untouched since
         QListWidgetItem* first = list->item(0);
-        QTest::mouseClick(Widget<QPushButton>(window, probe::kButton), Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(edit->text(), "1");
         EXPECT_EQ(list->item(0), first); // the list was not rebuilt
         // A selection alone does not rebuild the list either.
         dialog.m_list.SetCurSel(1);
         platform.Sync(dialog);
         EXPECT_EQ(list->item(0), first);
-        ASSERT_EQ(list->selectedItems().size(), 1);
-        EXPECT_EQ(list->selectedItems().front()->text(), "Beta");
         dialog.m_list.SetCurSel(-1);
+        platform.Sync(dialog);
+        EXPECT_TRUE(list->selectedItems().isEmpty());
         for (const char* entry : {"Gamma", "Delta", "Epsilon", "Zeta", "Eta", "Theta", "Iota"})
             dialog.m_list.AddString(entry);
         platform.Sync(dialog);
-        EXPECT_TRUE(list->selectedItems().isEmpty());
-        ASSERT_EQ(list->count(), 9);
-        EXPECT_EQ(list->item(8)->text(), "Iota");
         // Nine rows do not fit: the row the bottom edge cuts is left blank.
         const QImage shown = list->viewport()->grab().toImage();
-        int cut = 0;
-        while (cut < list->count() &&
-               list->visualItemRect(list->item(cut)).bottom() < shown.height())
-            ++cut;
+        const int cut = shown.height() / list->visualItemRect(list->item(0)).height();
         ASSERT_LT(cut, list->count());
         const QRect strip = list->visualItemRect(list->item(cut)).intersected(shown.rect());
-        const QRgb background = shown.pixel(strip.right() - 1, strip.top());
-        for (int y = strip.top(); y <= strip.bottom(); ++y)
-            for (int x = strip.left(); x <= strip.right(); ++x)
-                ASSERT_EQ(shown.pixel(x, y), background) << "row " << cut << " is drawn cut";
+        QImage blank = shown.copy(strip);
+        blank.fill(shown.pixel(strip.right() - 1, strip.top()));
+        EXPECT_TRUE(shown.copy(strip) == blank) << "row " << cut << " is drawn cut";
+        // Neither the program's own focus moves nor a click's are the Tab key's.
+        EXPECT_EQ(dialog.setFocusCount, 0);
+        // A refusal that leaves the focus, then one that moves it to the
+        // window first: a box each, not a second one when the box closes.
+        dialog.refuse = true;
+        for (bool moveFocusFirst : {false, true}) {
+            window.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+            dialog.moveFocusFirst = moveFocusFirst;
+            button->setFocus(Qt::TabFocusReason);
+            list->setFocus(Qt::TabFocusReason);
+            QTest::qWait(50);
+            EXPECT_EQ(platform.boxes, moveFocusFirst ? 2 : 1);
+            EXPECT_EQ(window.focusWidget() == &window, moveFocusFirst);
+        }
+        EXPECT_EQ(dialog.setFocusCount, 2);
     });
 }
 
 TEST_F(QtWindowTest, HelpOpensInTheProgramsOwnWindowOrSaysWhereTheDocumentWasLookedFor) {
     TempDir empty;
-    Run([this, &empty](ProbeDialog&, QDialog&) {
-        ASSERT_TRUE(platform.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
-        const std::string where = HelpDocumentPath(empty.File("bin"));
-        EXPECT_EQ(platform.lastBox,
-                  "Failed to launch help.\n\nThe help document was looked for at " + where + ".");
-        EXPECT_TRUE(platform.lastBoxIconless); // a message box's OK button carries its text only
-        EXPECT_EQ(platform.HelpBrowser(), nullptr);
-        std::filesystem::create_directories(empty.File("share/doc/kestrav"));
-        std::filesystem::copy_file(std::string(KESTRAV_SOURCE_DIR) + "/doc/index.html", where);
-        ASSERT_TRUE(platform.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
-        EXPECT_EQ(platform.boxes, 1);
-        ASSERT_NE(platform.HelpBrowser(), nullptr);
-        EXPECT_TRUE(platform.HelpBrowser()->window()->isVisible());
-        EXPECT_TRUE(platform.HelpBrowser()->toPlainText().contains("Catalogue values"));
-        platform.WinHelp("", HELP_QUIT, 0);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(platform.HelpBrowser(), nullptr);
-    });
+    ASSERT_TRUE(platform.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
+    const std::string where = HelpDocumentPath(empty.File("bin"));
+    EXPECT_EQ(platform.lastBox,
+              "Failed to launch help.\n\nThe help document was looked for at " + where + ".");
+    // A message box's OK button carries its text only.
+    EXPECT_TRUE(platform.lastBoxIconless);
+    EXPECT_EQ(platform.HelpBrowser(), nullptr);
+    std::filesystem::create_directories(empty.File("share/doc/kestrav"));
+    std::filesystem::copy_file(std::string(KESTRAV_SOURCE_DIR) + "/doc/index.html", where);
+    ASSERT_TRUE(platform.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
+    ASSERT_NE(platform.HelpBrowser(), nullptr); // what it shows: the help scenario
+    platform.WinHelp("", HELP_QUIT, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(platform.HelpBrowser(), nullptr);
 }
 
 // ---- Every value the shipped catalogues can show fits the sheet ----
 
-bool EditShowsWhole(const QLineEdit& edit) {
-    return QFontMetrics(edit.font()).horizontalAdvance(edit.text()) <= EditTextRoom(edit);
-}
-
 TEST_F(QtWindowTest, EveryValueOfTheShippedCataloguesShowsWholeInItsBoxOrList) {
     SetCatalogFolderForTesting(KESTRAV_CATALOG_DIR);
     const SheetValues values = ReadSheetValues();
-    ASSERT_FALSE(values.engineNames.empty());
     ASSERT_FALSE(values.equipment.empty());
     std::set<std::string> detailsShown;
-    RunSheet([&](CDialog& dialog, QDialog& window) {
+    platform.RunSheet(KESTRAV_CATALOG_DIR, [&](CDialog& dialog, QDialog& window) {
         // Each box shows each value it can hold, through the dialog's own state.
         const bool sheet = &dialog == AfxGetApp()->m_pMainWnd;
         for (const DialogItem& item : dialog.Template().items) {
-            auto* edit = Widget<QLineEdit>(window, item.id);
+            auto* edit = ControlOf<QLineEdit>(window, item.id);
             if (!edit) continue;
             if (!sheet) { // Equipment Details, opened below
                 EXPECT_TRUE(EditShowsWhole(*edit)) << edit->text().toStdString();
                 if (item.id == IDC_DETAILS_NAME) detailsShown.insert(edit->text().toStdString());
                 continue;
             }
-            const std::vector<std::string>& texts = item.id == IDC_ENGINE_NAME ? values.engineNames
-                                                    : item.id == IDC_ENGINE_RATING ? values.ratings
-                                                                                   : values.numbers;
-            for (const std::string& text : texts) {
-                dialog.Control(item.id).text = text;
-                dialog.TouchControl(dialog.Control(item.id));
-                platform.Sync(dialog);
+            for (const std::string& text : values.ForBox(item.id)) {
+                platform.ShowText(dialog, item.id, text);
                 EXPECT_TRUE(EditShowsWhole(*edit)) << item.id << " cuts \"" << text << "\"";
             }
         }
@@ -358,40 +235,32 @@ TEST_F(QtWindowTest, EveryValueOfTheShippedCataloguesShowsWholeInItsBoxOrList) {
         // Every list with every entry it can hold, whole; a list narrower
         // than a name shows it condensed. Only the arm lists, whose fixed
         // actuators leave the least room, may carry a cut name as a tooltip.
-        for (int id : {IDC_WEAPONS, IDC_ENGINE_HEATSINKS, IDC_LIST_HEAD, IDC_LIST_LEFTARM,
-                       IDC_LIST_LEFTTORSO, IDC_LIST_CENTRETORSO, IDC_LIST_RIGHTTORSO,
-                       IDC_LIST_RIGHTARM, IDC_LIST_LEFTLEG, IDC_LIST_RIGHTLEG}) {
-            auto* list = Widget<QListWidget>(window, id);
-            ASSERT_NE(list, nullptr);
-            // A location list holds its fixed contents and one entry more at
-            // a time (never more than it has rows); the others hold them all.
-            std::vector<std::vector<std::string>> held;
-            if (id == IDC_WEAPONS) {
-                held = {values.equipment};
-            } else if (id == IDC_ENGINE_HEATSINKS) {
-                held = {{"Heat Sink", "Double Sink"}};
-            } else {
-                held = {dialog.Control(id).items};
-                for (const std::string& entry : values.slotEntries) {
-                    held.push_back(held.front());
-                    held.back().push_back(entry);
-                }
-            }
-            const bool arm = id == IDC_LIST_LEFTARM || id == IDC_LIST_RIGHTARM;
-            for (const std::vector<std::string>& items : held) {
-                dialog.Control(id).items = items;
-                dialog.TouchControl(dialog.Control(id));
-                platform.Sync(dialog);
-                for (int row = 0; row < list->count(); ++row)
-                    EXPECT_TRUE(ShownRowWidth(*list, row) <= ListTextRoom(*list) ||
-                                (arm && list->item(row)->toolTip() == list->item(row)->text()))
-                        << id << " cuts \"" << list->item(row)->text().toStdString() << "\"";
+        const auto show = [&](int id, const std::vector<std::string>& items) {
+            platform.ShowItems(dialog, id, items);
+            const auto* list = ControlOf<QListWidget>(window, id);
+            for (int row = 0; row < list->count(); ++row)
+                EXPECT_TRUE(ShownRowWidth(*list, row) <= ListTextRoom(*list) ||
+                            ((id == IDC_LIST_LEFTARM || id == IDC_LIST_RIGHTARM) &&
+                             list->item(row)->toolTip() == list->item(row)->text()))
+                    << id << " cuts \"" << items[row] << "\"";
+        };
+        show(IDC_WEAPONS, values.equipment);
+        show(IDC_ENGINE_HEATSINKS, {"Heat Sink", "Double Sink"});
+        // A location list holds its fixed contents and one entry more at a
+        // time (never more than it has rows).
+        for (int id :
+             {IDC_LIST_HEAD, IDC_LIST_LEFTARM, IDC_LIST_LEFTTORSO, IDC_LIST_CENTRETORSO,
+              IDC_LIST_RIGHTTORSO, IDC_LIST_RIGHTARM, IDC_LIST_LEFTLEG, IDC_LIST_RIGHTLEG}) {
+            std::vector<std::string> items = dialog.Control(id).items;
+            items.emplace_back();
+            for (const std::string& entry : values.slotEntries) {
+                items.back() = entry;
+                show(id, items);
             }
         }
         // Equipment Details, through a double-click on every weapon.
         for (std::size_t row = 0; row < values.equipment.size(); ++row) {
-            dialog.Control(IDC_WEAPONS).items = values.equipment;
-            dialog.TouchControl(dialog.Control(IDC_WEAPONS));
+            show(IDC_WEAPONS, values.equipment);
             dialog.DoubleClickList(IDC_WEAPONS, static_cast<int>(row));
         }
     });
