@@ -10,7 +10,7 @@
 #include "catalog/CatalogFolder.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
-#include "testing/DamagedCatalogues.h"
+#include "DamagedCatalogues.h"
 #include "tests/TestSupport.h"
 
 #include <grp.h>

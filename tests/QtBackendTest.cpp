@@ -6,7 +6,7 @@
 // shown whole.
 
 #include "framework/qt/DialogUnits.h"
-#include "testing/QtWindowProbe.h"
+#include "QtWindowProbe.h"
 #include "tests/TestSupport.h"
 
 #include <QAccessible>

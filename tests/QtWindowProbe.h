@@ -1,4 +1,4 @@
-// Scaffolding of the Qt window tests: their fixture with one offscreen Qt
+// Set-up of the Qt window tests: their fixture with one offscreen Qt
 // application, a platform that runs a test body while each dialog (the
 // design sheet and what it opens, or a small probe dialog) is on screen and
 // answers its message boxes, the probe itself, and the texts the sheet's
