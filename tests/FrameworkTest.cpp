@@ -12,23 +12,21 @@ namespace {
 using Texts = std::vector<std::string>;
 
 // Edits first: the first focus of a new window passes them by.
-const DialogItem kItems[] = {
-    {ControlKind::Edit, 30, "", 0, 0, 10, 10, 0},
-    {ControlKind::Edit, 31, "", 0, 0, 10, 10, 0},
-    {ControlKind::PushButton, 10, "Fail", 0, 0, 10, 10, ControlStyle::None},
-    {ControlKind::ListBox, 20, "", 0, 0, 10, 10, ControlStyle::Sorted},
-};
+const DialogItem kItems[] = {{ControlKind::Edit, 30, "", 0, 0, 10, 10, 0},
+                             {ControlKind::Edit, 31, "", 0, 0, 10, 10, 0},
+                             {ControlKind::PushButton, 10, "Fail", 0, 0, 10, 10, 0},
+                             {ControlKind::ListBox, 20, "", 0, 0, 10, 10, ControlStyle::Sorted}};
 const DialogTemplate kTemplate{1, "Test", 100, 100, "Sans", 8, 0, kItems};
 
-class TestDialog : public CDialog {
-  public:
-    TestDialog() : CDialog(kTemplate) {}
+// The fixture is the window under test, made on the headless platform: two
+// number edits, a button and a command that fail, a sorted list.
+class FrameworkTest : public CDialog, public SheetTest {
+  protected:
+    FrameworkTest() : CDialog(kTemplate) { Create(); }
     const MessageMap* GetMessageMap() const override {
-        static const MessageMapEntry entries[] = {
-            ON_BN_CLICKED(10, &TestDialog::OnFail),
-            ON_COMMAND(500, &TestDialog::OnFail),
-            ON_LBN_SETFOCUS(20, &TestDialog::OnListFocus),
-        };
+        static const MessageMapEntry entries[] = {ON_BN_CLICKED(10, &FrameworkTest::OnFail),
+                                                  ON_COMMAND(500, &FrameworkTest::OnFail),
+                                                  ON_LBN_SETFOCUS(20, &FrameworkTest::OnListFocus)};
         static const MessageMap map{CDialog::GetMessageMap(), entries};
         return &map;
     }
@@ -54,20 +52,9 @@ class TestDialog : public CDialog {
 
     CListBox list;
     int number = 7, focusNotifications = 0, initFocus = 0;
-    float ratio = 0.25f;
+    float ratio = 1234567.0f;
     bool initDisabled = false, initResult = true;
     std::string failure;
-};
-
-class FrameworkTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        app.m_pPlatform = &platform;
-        dialog.Create();
-    }
-    CWinApp app{"kestrav"};
-    CHeadlessPlatform platform;
-    TestDialog dialog;
 };
 
 // Sorted by AddString (case ignored, a shorter name first, equal texts in
@@ -75,15 +62,14 @@ class FrameworkTest : public ::testing::Test {
 // InsertString; searched by prefix, topmost first, only Select moving the
 // selection; the selection kept on its entry, or dropped with it.
 TEST_F(FrameworkTest, ListsSortSearchInsertAndDeleteKeepingTheSelection) {
-    CListBox& list = dialog.list;
     list.AddString("Medium Laser");
     list.AddString("AC /20");
     list.SetCurSel(1);
     list.AddStrings({"medium Laser", "Flamer", "ac /20"});
     for (const char* text : {"ac /2", "MEDIUM LASER"})
         list.AddString(text);
-    EXPECT_EQ(dialog.Control(20).items, (Texts{"ac /2", "AC /20", "ac /20", "Flamer",
-                                               "Medium Laser", "medium Laser", "MEDIUM LASER"}));
+    EXPECT_EQ(Control(20).items, (Texts{"ac /2", "AC /20", "ac /20", "Flamer", "Medium Laser",
+                                        "medium Laser", "MEDIUM LASER"}));
     EXPECT_EQ(list.FindString(-1, "ac /20"), 1);
     EXPECT_EQ(list.GetCurSel(), 4);
     EXPECT_EQ(list.SelectString(-1, "flam"), 3);
@@ -96,33 +82,32 @@ TEST_F(FrameworkTest, ListsSortSearchInsertAndDeleteKeepingTheSelection) {
     EXPECT_EQ(list.GetCurSel(), LB_ERR);
     EXPECT_EQ(list.DeleteString(LB_ERR), LB_ERR); // the idiom after a failed search
     EXPECT_EQ(list.DeleteString(6), LB_ERR);
-    EXPECT_EQ(dialog.Control(20).items, (Texts{"AC /20", "ac /20", "Hand Actuator", "Medium Laser",
-                                               "medium Laser", "MEDIUM LASER"}));
+    EXPECT_EQ(Control(20).items, (Texts{"AC /20", "ac /20", "Hand Actuator", "Medium Laser",
+                                        "medium Laser", "MEDIUM LASER"}));
     std::string text = "kept";
     EXPECT_EQ(list.GetText(6, text), LB_ERR);
     EXPECT_EQ(text, "kept");
 }
 
-// Numbers are shown as the sheet shows them; a read-back that is not a number
-// is refused with the framework's words and the focus on that control.
+// Numbers are shown as the sheet shows them (six significant digits); a
+// read-back that is not a number is refused with the framework's words and
+// the focus on that control.
 TEST_F(FrameworkTest, TheBindingPassShowsAndReadsBackNumbers) {
-    EXPECT_EQ(dialog.Control(31).text, "0.25");
-    EXPECT_EQ(FormatFloat(-1.5f), "-1.5");
-    EXPECT_EQ(FormatFloat(1234567.0f), "1.23457e+06"); // six significant digits
+    EXPECT_EQ(Control(31).text, "1.23457e+06");
     const std::tuple<const char*, const char*, const char*, int> reads[] = {
         {"12a", "1", "Please enter an integer.", 30},
         {" 12 ", "abc", "Please enter a number.", 31},
         {"-3", " 2.5", "", 31}};
-    for (const auto& [number, ratio, box, focus] : reads) {
-        dialog.Control(30).text = number;
-        dialog.Control(31).text = ratio;
-        EXPECT_EQ(dialog.UpdateData(true), *box == '\0');
+    for (const auto& [integer, real, box, focus] : reads) {
+        Control(30).text = integer;
+        Control(31).text = real;
+        EXPECT_EQ(UpdateData(true), *box == '\0');
         EXPECT_EQ(platform.boxes.empty() ? "" : platform.boxes[0].text, box);
-        EXPECT_EQ(dialog.GetFocusId(), focus);
+        EXPECT_EQ(GetFocusId(), focus);
         platform.boxes.clear();
     }
-    EXPECT_EQ(dialog.number, -3);
-    EXPECT_FLOAT_EQ(dialog.ratio, 2.5f);
+    EXPECT_EQ(number, -3);
+    EXPECT_FLOAT_EQ(ratio, 2.5f);
 }
 
 // A failing handler's changes are undone (not the focus: it stays where it
@@ -133,11 +118,11 @@ TEST_F(FrameworkTest, AFailingHandlerChangesNothingAndIsReportedWithTheStopIcon)
         {0, "engine says no", "engine says no"},
         {0, "", "Internal application error."},
         {500, "", "Command failed."}};
-    for (const auto& [command, failure, box] : failures) {
-        dialog.failure = failure;
-        command ? dialog.Command(command) : dialog.ClickButton(10);
-        EXPECT_TRUE(dialog.Control(20).items.empty());
-        EXPECT_EQ(dialog.GetFocusId(), kFocusDialog);
+    for (const auto& [command, what, box] : failures) {
+        failure = what;
+        command ? Command(command) : ClickButton(10);
+        EXPECT_TRUE(Control(20).items.empty());
+        EXPECT_EQ(GetFocusId(), kFocusDialog);
         ASSERT_EQ(platform.boxes.size(), 1u);
         EXPECT_EQ(platform.boxes[0].text, box);
         EXPECT_EQ(platform.boxes[0].caption, "kestrav");
@@ -155,39 +140,36 @@ TEST_F(FrameworkTest, TheFirstFocusAndTheListsFocusNotification) {
                                                        {true, false, 30, 30},
                                                        {true, true, 0, 20}};
     for (const auto& [result, disabled, placed, focus] : starts) {
-        dialog.initResult = result;
-        dialog.initDisabled = disabled;
-        dialog.initFocus = placed;
-        dialog.Create();
-        EXPECT_EQ(dialog.GetFocusId(), focus);
+        initResult = result;
+        initDisabled = disabled;
+        initFocus = placed;
+        Create();
+        EXPECT_EQ(GetFocusId(), focus);
     }
-    dialog.ClickButton(10); // disabled: nothing
+    ClickButton(10); // disabled: nothing
     EXPECT_TRUE(platform.boxes.empty());
-    dialog.SetFocus();
-    dialog.ClickList(20, -1);
-    dialog.GotoDlgCtrl(20); // already focused: no gain
-    dialog.SetFocus();
-    dialog.GotoDlgCtrl(20);
-    EXPECT_EQ(dialog.focusNotifications, 2);
+    SetFocus();
+    ClickList(20, -1);
+    GotoDlgCtrl(20); // already focused: no gain
+    SetFocus();
+    GotoDlgCtrl(20);
+    EXPECT_EQ(focusNotifications, 2);
 }
 
 // Minimised from the system menu and painted, the sheet draws its icon with
-// equal margins (within a pixel) whatever the client size.
+// equal margins (within a pixel); not minimised, it draws none.
 TEST_F(SheetTest, TheSystemMenuMinimisesAndTheIconIsDrawnInTheMiddle) {
     Start();
+    platform.clientCx = 57;
+    platform.clientCy = 300;
     sheet->OnPaint();
-    EXPECT_TRUE(platform.icons.empty());
     sheet->SysCommand(SC_MINIMIZE);
-    for (const auto& [cx, cy] : {std::pair{160, 120}, {57, 300}}) {
-        platform.clientCx = cx;
-        platform.clientCy = cy;
-        sheet->OnPaint();
-        ASSERT_FALSE(platform.icons.empty());
-        const auto [x, y, icon] = platform.icons.back();
-        EXPECT_LE(std::abs(x - (cx - 32 - x)), 1) << cx;
-        EXPECT_LE(std::abs(y - (cy - 32 - y)), 1) << cy;
-        EXPECT_EQ(icon, sheet->GetIcon(true));
-    }
+    sheet->OnPaint();
+    ASSERT_EQ(platform.icons.size(), 1u);
+    const auto [x, y, icon] = platform.icons[0];
+    EXPECT_LE(std::abs(x - (57 - 32 - x)), 1);
+    EXPECT_LE(std::abs(y - (300 - 32 - y)), 1);
+    EXPECT_EQ(icon, sheet->GetIcon(true));
 }
 
 } // namespace
