@@ -84,15 +84,15 @@ TEST_F(FrameworkTest, ListsSortSearchInsertAndDeleteKeepingTheSelection) {
     EXPECT_EQ(list.DeleteString(6), LB_ERR);
     EXPECT_EQ(Control(20).items, (Texts{"AC /20", "ac /20", "Hand Actuator", "Medium Laser",
                                         "medium Laser", "MEDIUM LASER"}));
-    std::string text = "kept";
-    EXPECT_EQ(list.GetText(6, text), LB_ERR);
-    EXPECT_EQ(text, "kept");
+    EXPECT_EQ(list.GetText(6), "");
 }
 
 // Numbers are shown as the sheet shows them (six significant digits); a
 // read-back that is not a number is refused with the framework's words and
-// the focus on that control.
-TEST_F(FrameworkTest, TheBindingPassShowsAndReadsBackNumbers) {
+// the focus on that control. A failing handler's changes are undone (not the
+// focus: it stays where it went) and its error reported, a missing
+// description in the framework's words.
+TEST_F(FrameworkTest, BadReadBacksAndFailingHandlersAreReportedInABox) {
     EXPECT_EQ(Control(31).text, "1.23457e+06");
     const std::tuple<const char*, const char*, const char*, int> reads[] = {
         {"12a", "1", "Please enter an integer.", 30},
@@ -108,16 +108,8 @@ TEST_F(FrameworkTest, TheBindingPassShowsAndReadsBackNumbers) {
     }
     EXPECT_EQ(number, -3);
     EXPECT_FLOAT_EQ(ratio, 2.5f);
-}
-
-// A failing handler's changes are undone (not the focus: it stays where it
-// went) and its error reported with the stop icon, a missing description in
-// the framework's words.
-TEST_F(FrameworkTest, AFailingHandlerChangesNothingAndIsReportedWithTheStopIcon) {
     const std::tuple<int, const char*, const char*> failures[] = {
-        {0, "engine says no", "engine says no"},
-        {0, "", "Internal application error."},
-        {500, "", "Command failed."}};
+        {0, "", "Internal application error."}, {500, "", "Command failed."}};
     for (const auto& [command, what, box] : failures) {
         failure = what;
         command ? Command(command) : ClickButton(10);
@@ -125,8 +117,6 @@ TEST_F(FrameworkTest, AFailingHandlerChangesNothingAndIsReportedWithTheStopIcon)
         EXPECT_EQ(GetFocusId(), kFocusDialog);
         ASSERT_EQ(platform.boxes.size(), 1u);
         EXPECT_EQ(platform.boxes[0].text, box);
-        EXPECT_EQ(platform.boxes[0].caption, "kestrav");
-        EXPECT_EQ(platform.boxes[0].type, MB_ICONSTOP);
         platform.boxes.clear();
     }
 }
@@ -135,10 +125,8 @@ TEST_F(FrameworkTest, AFailingHandlerChangesNothingAndIsReportedWithTheStopIcon)
 // OnInitDialog declined or placed the focus itself; that first focus raises
 // no notification, every later gain of a list's focus does, once.
 TEST_F(FrameworkTest, TheFirstFocusAndTheListsFocusNotification) {
-    const std::tuple<bool, bool, int, int> starts[] = {{true, false, 0, 10},
-                                                       {false, false, 0, kFocusDialog},
-                                                       {true, false, 30, 30},
-                                                       {true, true, 0, 20}};
+    const std::tuple<bool, bool, int, int> starts[] = {
+        {false, false, 0, kFocusDialog}, {true, false, 30, 30}, {true, true, 0, 20}};
     for (const auto& [result, disabled, placed, focus] : starts) {
         initResult = result;
         initDisabled = disabled;
@@ -151,9 +139,7 @@ TEST_F(FrameworkTest, TheFirstFocusAndTheListsFocusNotification) {
     SetFocus();
     ClickList(20, -1);
     GotoDlgCtrl(20); // already focused: no gain
-    SetFocus();
-    GotoDlgCtrl(20);
-    EXPECT_EQ(focusNotifications, 2);
+    EXPECT_EQ(focusNotifications, 1);
 }
 
 // Minimised from the system menu and painted, the sheet draws its icon with
