@@ -1,17 +1,20 @@
 // Damaged catalogues in a folder named with spaces and signs (read as its name
 // stands): rows whose values are out of range are left out and named, and the
-// design starts on the rest; a damaged file, one case each, refuses the
+// design starts on the rest (where a File, Exit refused by its read-back keeps
+// the window and its catalogues); a damaged file, one case each, refuses the
 // start-up with its message and leaves the sheet blank; either way the folder
-// keeps its files and their bytes. Then File, Exit refused by its read-back,
-// and the record sets themselves: the sound rows walked past those left out,
-// the saved position an undo goes back to, the members given back when no row
-// is kept, the error codes, and a read-only folder served to an ordinary user.
+// keeps its files and their bytes. Then the record sets themselves: the sound
+// rows walked past those left out, the saved position an undo goes back to,
+// the members given back when no row is kept, the error codes, and a read-only
+// folder served to an ordinary user. The damages are built by the helpers
+// first in the file.
 
 #include "catalog/CatalogFolder.h"
+#include "dao/DaoException.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
-#include "DamagedCatalogues.h"
 #include "tests/TestSupport.h"
+#include "tools/SqlScript.h"
 
 #include <grp.h>
 #include <sys/stat.h>
@@ -20,15 +23,74 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <limits>
+#include <map>
+#include <sstream>
+#include <string>
 
 namespace fs = std::filesystem;
 
 namespace {
 
+// A damage done to the catalogue file at a path.
+using CatalogueDamage = std::function<void(const std::string& path)>;
+
+CatalogueDamage SqlDamage(std::string script) {
+    return [=](const std::string& path) { ApplyScriptToDatabase(path, script); };
+}
+
+// Something else made in place of the catalogue file.
+CatalogueDamage Replaced(std::function<void(const std::string&)> make) {
+    return [=](const std::string& path) {
+        if (fs::remove(path)) make(path);
+    };
+}
+
+// A file written in place of the catalogue (suffix "") or beside it.
+CatalogueDamage Written(std::string suffix, std::string bytes) {
+    return [=](const std::string& path) { std::ofstream(path + suffix) << bytes; };
+}
+
+// Bytes overwritten inside the file.
+CatalogueDamage Patched(long at, std::string bytes) {
+    return [=](const std::string& path) { std::fstream(path).seekp(at) << bytes; };
+}
+
+// The engine table renamed [Stored] and, in its place, a view over n(i),
+// i = 1, 2, ... endlessly.
+CatalogueDamage EndlessEngines(std::string select) {
+    return SqlDamage("ALTER TABLE [Engines] RENAME TO [Stored]; CREATE VIEW [Engines] AS " +
+                     ("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) " + select));
+}
+
+// Every file of a folder by its kind, with its bytes or, for a link, its target.
+std::map<std::string, std::string> FolderFiles(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        std::ostringstream file;
+        file << static_cast<int>(entry.symlink_status().type()) << ' ';
+        if (entry.is_symlink())
+            file << fs::read_symlink(entry.path());
+        else if (entry.is_regular_file())
+            file << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+        files[entry.path().filename()] = file.str();
+    }
+    return files;
+}
+
+// The error an action raises, as "<code>: <text>", or "" when it raises none.
+template <typename Action> std::string DaoErrorOf(Action action) {
+    try {
+        action();
+    } catch (const CDaoException& error) {
+        return std::to_string(error.m_scode) + ": " + error.m_strDescription;
+    }
+    return "";
+}
+
 // The project's catalogues, copied into a folder named with spaces and signs.
-class DamagedFolderTest : public SheetTest {
-  protected:
+struct DamagedFolderTest : SheetTest {
     DamagedFolderTest() { fs::copy(KESTRAV_CATALOG_DIR, folder); }
     std::string File(const std::string& name) const { return folder + "/" + name; }
 
@@ -36,21 +98,19 @@ class DamagedFolderTest : public SheetTest {
     const std::string folder = dir.File("my catalogues #2 100%?");
 };
 
-TEST_F(DamagedFolderTest, RowsOutOfRangeAreLeftOutAndNamedAndUnusualSoundOnesKept) {
+TEST_F(DamagedFolderTest, RowsOutOfRangeAreLeftOutAndNamedAndTheSheetRunsOnTheRest) {
     ApplyScriptToDatabase(File("MechEngines.db"),
-                          "UPDATE [Engines] SET [Tonnage] = 1e999 WHERE [Rating] = 15;"
+                          "UPDATE [Engines] SET [Tonnage] = 1e999 WHERE [Rating] = 20;"
                           "UPDATE [Engines] SET [Rating] = -10 WHERE [Rating] = 400;");
     ApplyScriptToDatabase(File("Internal.db"),
                           "UPDATE [Internal] SET [CT] = -100 WHERE [Tonnage] = 2;");
     // Twelve rows out of range, then a negative heat, which is sound.
     ApplyScriptToDatabase(
         File("equipment.db"),
-        "INSERT INTO [Equipment] VALUES ('Nothing', 4, 0, 0, 0, 0, 0, 0, 0),"
-        "('Half', 1, 1.5, 0, 0, 0, 0, 0, 0), ('Wide', 1, 25, 0, 0, 0, 0, 0, 0),"
-        "('Less', -50, 1, 0, 0, 0, 0, 0, 0), ('Huge', 1e39, 1, 0, NULL, 0, 0, 0, 0),"
-        "('', 1, 1, 0, 0, 0, 0, 0, 0), ('Loud', 1, 1, 70000, 0, 0, 0, 0, 0),"
-        "('Late', 1, 0, 0, 0, 0, 0, 0, 0), ('Later', 1, 0, 0, 0, 0, 0, 0, 0),"
-        "('Cool', 1, 1, 0, -3, 0, 0, 0, 0); PRAGMA journal_mode = WAL;");
+        "INSERT INTO [Equipment] VALUES ('Nothing',4,0,0,0,0,0,0,0), ('Half',1,1.5,0,0,0,0,0,0),"
+        "('Wide',1,25,0,0,0,0,0,0), ('Less',-50,1,0,0,0,0,0,0), ('Huge',1e39,1,0,NULL,0,0,0,0),"
+        "('',1,1,0,0,0,0,0,0), ('Loud',1,1,70000,0,0,0,0,0), ('Late',1,0,0,0,0,0,0,0),"
+        "('Later',1,0,0,0,0,0,0,0), ('Cool',1,1,0,-3,0,0,0,0); PRAGMA journal_mode = WAL;");
     // An empty journal is not hot; folders named like a journal or a log are neither.
     std::ofstream(File("Internal.db-journal"));
     fs::create_directory(File("MechEngines.db-journal"));
@@ -61,7 +121,7 @@ TEST_F(DamagedFolderTest, RowsOutOfRangeAreLeftOutAndNamedAndUnusualSoundOnesKep
     std::string report = "These catalogue rows hold values outside their allowed ranges and were "
                          "left out:";
     for (const char* line :
-         {"MechEngines.db, row 2 ([Rating] 15): [Tonnage] is inf, allowed a number from 0 to 100.",
+         {"MechEngines.db, row 3 ([Rating] 20): [Tonnage] is inf, allowed a number from 0 to 100.",
           "MechEngines.db, row 79 ([Rating] -10): [Rating] is -10, allowed a whole number from 10 "
           "to 400.",
           "Internal.db, row 3 ([Tonnage] 2): [CT] is -100, allowed a whole number from 0 to 100.",
@@ -83,12 +143,22 @@ TEST_F(DamagedFolderTest, RowsOutOfRangeAreLeftOutAndNamedAndUnusualSoundOnesKep
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].text, report + "\n... and 2 more rows left out.");
     EXPECT_EQ(Text(IDC_ENGINE_NAME), "Fusion 10");
+
+    // File, Exit whose read-back refuses a value the sheet shows (here an
+    // infinite tonnage, which no catalogue value can cause any more) leaves the
+    // window open and its catalogues usable.
+    sheet->m_fTonnageRemaining = std::numeric_limits<float>::infinity();
+    sheet->UpdateData(false);
+    sheet->Command(ID_FILE_EXIT);
+    EXPECT_FALSE(sheet->IsEnded());
+    EXPECT_TRUE(g_rsEquipment.IsOpen() && g_rsEngines.IsOpen() && g_rsInternals.IsOpen());
+    sheet->ClickButton(IDC_TONNAGE_UP);
+    EXPECT_EQ(Text(IDC_TONNAGE), "15");
     EXPECT_EQ(FolderFiles(folder), before);
 }
 
 struct Refusal {
-    const char* name;
-    const char* file;
+    const char *name, *file;
     CatalogueDamage damage;
     const char* message; // after "<folder>/<file>: "
 };
@@ -103,8 +173,7 @@ const Refusal kRefusals[] = {
      "this is a named pipe (FIFO), not a catalogue file."},
     {"Device", "Internal.db", Replaced([](auto& p) { fs::create_symlink("/dev/null", p); }),
      "this is a device, not a catalogue file."},
-    {"ZeroBytes", "MechEngines.db", Written("", ""),
-     "the file is empty (0 bytes), not a catalogue."},
+    {"ZeroBytes", "Internal.db", Written("", ""), "the file is empty (0 bytes), not a catalogue."},
     {"SymlinkLoop", "equipment.db", Replaced([](auto& p) { fs::create_symlink(p, p); }),
      "unable to open database file: its path is a loop of symbolic links."},
     {"Missing", "Internal.db", [](auto& p) { fs::remove(p); },
@@ -124,31 +193,25 @@ const Refusal kRefusals[] = {
     // Write-ahead logs and journals: never a write beside the catalogue.
     {"WalWithChanges", "equipment.db", Written("-wal", std::string(4096, 'w')),
      "the file has changes in its write-ahead log"},
-    {"HotJournal", "Internal.db",
-     Written("-journal",
-             std::string("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8) + std::string(504, '\0')),
+    {"HotJournal", "Internal.db", Written("-journal", "\xd9\xd5\x05\xf9\x20\xa1\x63\xd7"),
      "the file has unfinished changes in its rollback journal (a hot journal"},
     // Size: what a catalogue may hold is bounded.
     {"EndlessView", "MechEngines.db",
-     EndlessView("[Engines]",
-                 "SELECT 10 AS [Rating], 1.0 AS [Tonnage], 'E' || i AS [EngineName] FROM n;"),
+     EndlessEngines("SELECT 10 AS [Rating], 1.0 AS [Tonnage], 'E' || i AS [EngineName] FROM n;"),
      "the table holds more than 200000 rows, the most a catalogue may hold."},
-    {"EndlessSortedView", "MechEngines.db",
-     EndlessView("[Engines]", "SELECT s.* FROM n, [Stored] s ORDER BY i DESC;"),
+    {"EndlessSort", "MechEngines.db", EndlessEngines("SELECT * FROM n, [Stored] ORDER BY i DESC;"),
      "reading the table took the database engine more than 50000000 steps, more than a catalogue "
      "may ask for (an endless view?)."},
     {"EndlessSortedLongTexts", "MechEngines.db",
-     EndlessView("[Engines]",
-                 "SELECT 10 AS [Rating], 1.0 AS [Tonnage], printf('%.20000c', 'x') || i "
-                 "AS [EngineName] FROM n ORDER BY 3;"),
+     EndlessEngines("SELECT 10 AS [Rating], 1.0 AS [Tonnage], printf('%.20000c', 'x') || i "
+                    "AS [EngineName] FROM n ORDER BY 3;"),
      "reading the table needs more memory than a catalogue may use (256 MiB)."},
     {"LongText", "equipment.db",
      SqlDamage("UPDATE [Equipment] SET [Item] = printf('%.70000c', 'x');"),
      "a value is longer than a catalogue value may be (65536 bytes)."},
 };
 
-class RefusedCatalogueTest : public DamagedFolderTest,
-                             public ::testing::WithParamInterface<Refusal> {};
+struct RefusedCatalogueTest : DamagedFolderTest, ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(RefusedCatalogueTest, LeavesTheSheetBlankAndRefusingAndTheFolderAsItWas) {
     const Refusal& c = GetParam();
@@ -164,22 +227,6 @@ TEST_P(RefusedCatalogueTest, LeavesTheSheetBlankAndRefusingAndTheFolderAsItWas) 
 
 INSTANTIATE_TEST_SUITE_P(Damaged, RefusedCatalogueTest, ::testing::ValuesIn(kRefusals),
                          [](const auto& test) { return std::string(test.param.name); });
-
-// File, Exit whose read-back refuses a value the sheet shows (here an
-// infinite tonnage, which no catalogue value can cause any more) leaves the
-// window open and its catalogues usable.
-using ExitTest = SheetTest;
-
-TEST_F(ExitTest, ARefusedReadBackKeepsTheWindowAndItsCatalogues) {
-    Start();
-    sheet->m_fTonnageRemaining = std::numeric_limits<float>::infinity();
-    sheet->UpdateData(false);
-    sheet->Command(ID_FILE_EXIT);
-    EXPECT_FALSE(sheet->IsEnded());
-    EXPECT_TRUE(g_rsEquipment.IsOpen() && g_rsEngines.IsOpen() && g_rsInternals.IsOpen());
-    sheet->ClickButton(IDC_TONNAGE_UP);
-    EXPECT_EQ(Text(IDC_TONNAGE), "15");
-}
 
 TEST_F(DamagedFolderTest, RecordSetsWalkTheSoundRowsAndGiveMembersBackWhenNoneIsKept) {
     SetCatalogFolderForTesting(folder);
@@ -213,29 +260,23 @@ TEST_F(DamagedFolderTest, RecordSetsWalkTheSoundRowsAndGiveMembersBackWhenNoneIs
 // An ordinary user, a read-only folder: a catalogue in write-ahead-log mode
 // opens, though nothing can be made beside it; a file the user may not read
 // gets its own message. Run in a child that has dropped root's privileges.
-TEST(CatalogueFolderTest, AReadOnlyFolderServesAnOrdinaryUser) {
-    TempDir dir;
-    WriteCatalog(dir, "MechEngines",
-                 ProjectCatalogScript("MechEngines") + "PRAGMA journal_mode = WAL;");
-    std::ofstream(dir.File("equipment.db")) << "unreadable";
-    chmod(dir.File("equipment.db").c_str(), 0);
-    chmod(dir.path().c_str(), 0555);
+TEST_F(DamagedFolderTest, AReadOnlyFolderServesAnOrdinaryUser) {
+    ApplyScriptToDatabase(File("MechEngines.db"), "PRAGMA journal_mode = WAL;");
+    chmod(File("equipment.db").c_str(), 0);
+    chmod(dir.path().c_str(), 0755);
+    chmod(folder.c_str(), 0555);
     if (fork() == 0) {
         if (geteuid() == 0 && (setgroups(0, nullptr) || setgid(65534) || setuid(65534))) _exit(10);
-        SetCatalogFolderForTesting(dir.path());
+        SetCatalogFolderForTesting(folder);
         CMechEngines engines;
         engines.Open();
-        MechEquipment equipment;
-        const std::string error = DaoErrorOf([&] { equipment.Open(); });
-        _exit(engines.RecordCount() == 79 &&
-                      error == "3051: " + dir.File("equipment.db") +
-                                   ": permission denied: the user may not read the file."
-                  ? 0
-                  : 11);
+        const std::string error = DaoErrorOf([] { MechEquipment().Open(); });
+        const std::string denied = ": permission denied: the user may not read the file.";
+        _exit(engines.RecordCount() != 79 || error != "3051: " + File("equipment.db") + denied);
     }
     int status = -1;
     wait(&status);
-    chmod(dir.path().c_str(), 0755);
+    chmod(folder.c_str(), 0755);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
 }
 
