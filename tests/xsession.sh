@@ -9,10 +9,7 @@ XS_TMP=$(mktemp -d "${TMPDIR:-/tmp}/kestrav-xsession.XXXXXX") || exit 1
 XS_PIDS=()
 trap 'for p in "${XS_PIDS[@]}"; do kill "$p" && wait "$p"; done 2>/dev/null; rm -rf "$XS_TMP"' EXIT
 
-fail() {
-    echo "$(basename "$0"): $*" >&2
-    exit 1
-}
+fail() { echo "$(basename "$0"): $*" >&2; exit 1; }
 
 require() {
     for tool; do command -v "$tool" >/dev/null || fail "$tool is not installed"; done
@@ -55,12 +52,11 @@ xs_titles() {
 # and waits while it runs until the titles on screen match PATTERN.
 xs_launch() {
     local pattern=$1
-    shift
-    env "$@" &
+    env "${@:2}" &
     XS_PID=$!
     XS_PIDS+=($!)
     xs_poll 60 '[[ $(xs_titles) == $pattern ]] || ! kill -0 $XS_PID 2>/dev/null'
-    [[ $(xs_titles) == $pattern ]] || fail "$* ended or showed no $pattern in a minute: $(xs_titles)"
+    [[ $(xs_titles) == $pattern ]] || fail "${*:2} ended or showed no $pattern in a minute: $(xs_titles)"
 }
 
 # xs_sheet SCREENSHOT [VAR=VALUE ...] PROGRAM: the program shows its window
@@ -68,8 +64,7 @@ xs_launch() {
 # is XS_SIZE ("WIDTH HEIGHT"). Escape must then end it with status 0.
 xs_sheet() {
     xs_launch Kestrav "${@:2}"
-    window=$(xdotool search --onlyvisible --name '^Kestrav$')
-    xdotool windowfocus --sync "$window" sleep 1
+    window=$(xdotool search --onlyvisible --name '^Kestrav$' windowfocus --sync sleep 1 getwindowfocus)
     [ "$(xs_titles)" = Kestrav ] || fail "${*:2} shows more than its window: $(xs_titles)"
     import -window "$window" "$1" || fail "no screenshot of ${*:2}"
     XS_SIZE=$(identify -format '%w %h' "$1")

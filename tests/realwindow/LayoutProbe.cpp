@@ -12,10 +12,9 @@
 // than the control gives it, measured with its own font: the caption of a
 // button, check box, label or group box, the text of an edit box, each entry
 // of a list as the row is drawn. The scroll line tells whether the sheet
-// shows in a scrollable area and how far its scroll bar reaches. A message
-// box at start-up is printed as "message TEXT" and answered.
+// shows in a scrollable area and how far its scroll bar reaches. The probe
+// stands beside the program (bin/) and so reads the program's catalogues.
 
-#include "catalog/CatalogFolder.h"
 #include "framework/qt/DialogWindow.h"
 #include "framework/qt/QtPlatform.h"
 #include "testing/ProgramHost.h"
@@ -54,8 +53,7 @@ bool Fits(const QWidget& widget) {
 }
 
 void Report(QDialog& window) {
-    const qreal ratio = window.devicePixelRatioF();
-    const auto px = [ratio](int logical) { return qRound(logical * ratio); };
+    const auto px = [&window](int logical) { return qRound(logical * window.devicePixelRatioF()); };
     const QMenuBar* menu = window.findChild<QMenuBar*>();
     std::printf("window %d %d %d\n", px(window.width()), px(window.height()),
                 menu ? px(menu->height()) : 0);
@@ -84,14 +82,9 @@ class ProbePlatform : public CQtPlatform {
         // Once the window is on screen and its loop runs: report, then Escape.
         QTimer::singleShot(0, &window, [this, &dialog, &window] {
             Report(window);
-            std::fflush(stdout);
             dialog.PressEscape();
             Sync(dialog);
         });
-    }
-    void MessageBoxShown(QMessageBox& box) override {
-        std::printf("message %s\n", box.text().toStdString().c_str());
-        box.accept();
     }
 };
 
@@ -99,7 +92,6 @@ class ProbePlatform : public CQtPlatform {
 
 int main(int, char** argv) {
     ProgramHost host(argv[0]);
-    SetCatalogFolderForTesting(KESTRAV_CATALOG_DIR);
     ProbePlatform platform;
     return host.Run(platform);
 }

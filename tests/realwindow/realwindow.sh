@@ -3,8 +3,8 @@
 # scale it shows its window "Kestrav" and nothing else (screenshot-PERCENT.png
 # in the artifact folder) and ends with status 0 on Escape; in the sanitizer
 # build with no leak reported. The layout probe starts the same sheet at the
-# same scale (layout-PERCENT.txt): it meets no message box and its window is
-# the program's.
+# same scale (layout-PERCENT.txt) within a minute (a message box would keep it
+# waiting) and its window is the program's.
 # - 100 %: the dialog face is DejaVu Sans Condensed with 6 x 13 pixel base
 #   units at 96 dpi, so the window is 1016 x 709 pixels and the menu bar.
 # - 200 % (QT_SCALE_FACTOR=2, set here; the program never reads it): the
@@ -17,17 +17,14 @@
 #
 # usage: realwindow.sh KESTRAV LAYOUT_PROBE ARTIFACT_FOLDER
 source "$(dirname "$0")/../xsession.sh"
-program=$1
-probe=$2
-out=$3
+program=$1 probe=$2 out=$3
 mkdir -p "$out"
 
 # run SCALE PERCENT: the program and the probe; the probe's window is
 # WIDTH x HEIGHT with a menu bar MENU pixels high.
 run() {
     xs_sheet "$out/screenshot-$2.png" QT_SCALE_FACTOR="$1" "$program"
-    QT_SCALE_FACTOR=$1 "$probe" >"$out/layout-$2.txt" || fail "the layout probe failed at $2 %"
-    ! grep '^message ' "$out/layout-$2.txt" || fail "the layout probe met a message box at $2 %"
+    QT_SCALE_FACTOR=$1 timeout 60 "$probe" >"$out/layout-$2.txt" || fail "the layout probe failed at $2 %"
     read -r _ width height menu < <(grep '^window ' "$out/layout-$2.txt")
     [ "$width $height" = "$XS_SIZE" ] ||
         fail "at $2 % the probe's window is $width x $height, the program's $XS_SIZE"
@@ -39,15 +36,14 @@ run 1 100
     fail "the dialog font is not DejaVu Sans Condensed at 6 x 13: $(grep '^face ' "$out/layout-100.txt")"
 [ "$width $height" = "1016 $((709 + menu))" ] ||
     fail "the window is $width x $height, not 1016 x 709 and the menu bar ($menu)"
-run 2 200
-for percent in 100 200; do
-    grep -qx 'scroll none' "$out/layout-$percent.txt" || fail "at $percent % the sheet scrolls"
-done
+grep -qx 'scroll none' "$out/layout-100.txt" || fail "at 100 % the sheet scrolls"
 grep -q '^control ' "$out/layout-100.txt" || fail "the probe reports no controls"
+run 2 200
 # Line by line, 100 % beside 200 %: as many lines, each number doubled
-# within two pixels, each word the same, but "clipped" at 100 % may stay so.
-paste -d' ' <(grep -E '^(window|control) ' "$out/layout-100.txt") \
-    <(grep -E '^(window|control) ' "$out/layout-200.txt") | awk '{
+# within two pixels, each word the same (so no scrolling at 200 % either), but
+# "clipped" at 100 % may stay so.
+paste -d' ' <(grep -E '^(window|scroll|control) ' "$out/layout-100.txt") \
+    <(grep -E '^(window|scroll|control) ' "$out/layout-200.txt") | awk '{
     n = NF / 2
     for (i = 1; i <= n; i++) {
         off = $(i + n) - 2 * $i
