@@ -8,19 +8,15 @@
 // length of the run on the project's catalogues, for long runs by hand.
 
 #include "catalog/MechEquipment.h"
-#include "design/KestravDlg.h"
 #include "design/ProgramValues.h"
 #include "res/Templates.h"
 #include "res/resource.h"
 #include "testing/KestravDlgTestAccess.h"
+#include "tests/DamagedCatalogues.h"
 #include "tests/TestSupport.h"
-#include "tools/SqlScript.h"
 
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <map>
 #include <random>
 #include <sstream>
 
@@ -33,9 +29,6 @@ const int kMenuCommands[] = {ID_FILE_NEW,     ID_FILE_OPEN,   ID_FILE_SAVE,
                              ID_FILE_SAVE_AS, ID_FILE_PRINT,  ID_MECHTYPES_CLAN,
                              ID_TECHLEVEL_1,  ID_TECHLEVEL_2, ID_TECHLEVEL_3,
                              ID_HELP,         ID_APP_ABOUT,   ID_MECHTYPES_INNERSPHERE};
-const int kCriticalLists[] = {IDC_LIST_HEAD,       IDC_LIST_CENTRETORSO, IDC_LIST_LEFTARM,
-                              IDC_LIST_RIGHTTORSO, IDC_LIST_LEFTLEG,     IDC_LIST_RIGHTLEG,
-                              IDC_LIST_LEFTTORSO,  IDC_LIST_RIGHTARM};
 
 struct Action {
     enum Kind { Click, Select, DoubleClick, Focus, Menu } kind;
@@ -44,22 +37,20 @@ struct Action {
 
     std::string ScenarioLine() const {
         static const char* const verbs[] = {"click", "select", "dblclick", "focus", "menu"};
-        std::string line = verbs[kind] + (' ' + std::to_string(id));
-        if (kind == Select || kind == DoubleClick)
-            line += row < 0 ? " empty" : ' ' + std::to_string(row);
-        return line;
+        const std::string at = row < 0 ? " empty" : ' ' + std::to_string(row);
+        return verbs[kind] + (' ' + std::to_string(id)) +
+               (kind == Select || kind == DoubleClick ? at : "");
     }
 };
 
 // Random actions over every button, check box, list and menu command of the sheet.
 struct ActionGenerator {
     explicit ActionGenerator(std::uint64_t seed) : m_random(seed) {
-        for (const DialogItem& item : MainDialogTemplate().items) {
+        for (const DialogItem& item : MainDialogTemplate().items)
             if (item.kind == ControlKind::PushButton || item.kind == ControlKind::CheckBox)
                 m_buttons.push_back(item.id);
             else if (item.kind == ControlKind::ListBox)
                 m_lists.push_back(item.id);
-        }
     }
     Action Next(CKestravDlg& sheet) {
         const std::size_t roll = Pick(100);
@@ -129,16 +120,16 @@ std::string Session::Play(const Action& a) {
         if ((failed && box.type != MB_ICONSTOP) || (sound && box.type == MB_ICONSTOP) ||
             box.text == "Internal application error." || box.text == "Command failed.")
             return "\"" + box.text + "\" (" + box.caption + ")";
-    if (failed) return after == before ? "" : "after a failed start-up the design changed";
-    // An action refused or failed with its one box leaves the design as it was;
-    // refusals of Add Component and Move Component empty the pending name.
-    const auto box =
-        platform.boxes.size() > lastBoxes ? platform.boxes.back() : CHeadlessPlatform::Box{};
-    if (platform.boxes.size() == lastBoxes + 1 &&
-        (box.type == MB_ICONSTOP || box.caption.ends_with("ERROR"))) {
-        if (a.kind == Action::Click && (a.id == IDC_ADD_COMPONENT || a.id == IDC_MOVE_COMPONENT))
+    // An action refused or failed with its one box leaves the design as it was
+    // (after a failed start-up, every action); refusals of Add Component and
+    // Move Component empty the pending name.
+    const bool oneBox = platform.boxes.size() == lastBoxes + 1;
+    const auto box = oneBox ? platform.boxes.back() : CHeadlessPlatform::Box{};
+    if (failed || (oneBox && (box.type == MB_ICONSTOP || box.caption.ends_with("ERROR")))) {
+        if (!failed && a.kind == Action::Click &&
+            (a.id == IDC_ADD_COMPONENT || a.id == IDC_MOVE_COMPONENT))
             std::get<1>(after).pendingComponent = std::get<1>(before).pendingComponent;
-        if (after != before) return "\"" + box.text + "\" but the design changed";
+        if (after != before) return "refused, but the design changed";
     }
     return Check();
 }
@@ -152,20 +143,21 @@ std::string Session::Check() {
         if (!holds) (why << ... << parts) << "; ";
     };
     // The shown values are the members: every handler that changes one refreshes.
-    std::vector<std::string> shown;
-    for (const ControlState& c : s.State().controls)
-        shown.push_back(c.text);
+    const std::vector<ControlState> shown = s.State().controls;
     s.UpdateData(false);
     for (std::size_t i = 0; i < shown.size(); ++i)
-        expect(shown[i] == s.State().controls[i].text, "control ", s.State().controls[i].id,
-               " shows \"", shown[i], "\", its member \"", s.State().controls[i].text, "\"");
+        expect(shown[i].text == s.State().controls[i].text, "control ", shown[i].id, " is stale");
 
-    for (int i = 0; i < 8; ++i)
-        expect(Access::LocationList(s, Location(i)).GetCount() <= Access::Capacity(Location(i)),
-               "location ", i, " holds more entries than its slots");
+    // The entries of the critical locations, by name, within their slots.
+    std::map<std::string, int> entries;
+    for (int i = 0; i < 8; ++i) {
+        const CListBox& list = Access::LocationList(s, Location(i));
+        expect(list.GetCount() <= Access::Capacity(Location(i)), "location ", i, " overfull");
+        for (int row = 0; row < list.GetCount(); ++row)
+            ++entries[list.GetText(row)];
+    }
     expect(Access::EngineHeatSinks(s).GetCount() + g_nSinksAllocated == g_nSinksToAllocate,
-           "engine sinks: ", Access::EngineHeatSinks(s).GetCount(), " listed + ", g_nSinksAllocated,
-           " placed != ", g_nSinksToAllocate);
+           "engine sinks listed + placed != ", g_nSinksToAllocate);
 
     // The move lock: the design controls share one state, and it is off
     // whenever nothing waits to be placed.
@@ -174,12 +166,6 @@ std::string Session::Check() {
                    IDC_ADD_COMPONENT, IDC_WEAPONS, IDC_BALANCE_ARMOUR, IDC_XL_ENGINE})
         expect(s.GetDlgItem(id).IsWindowEnabled() != moving, "control ", id, " is not locked");
     expect(!moving || !g_strPendingComponent.empty(), "locked with nothing waiting");
-
-    // The entries of the critical locations, by name.
-    std::map<std::string, int> entries;
-    for (int id : kCriticalLists)
-        for (const std::string& entry : s.Control(id).items)
-            ++entries[entry];
 
     // Outside a move the counters and options match the entries: the heat
     // sinks, one "Jump Jet" per jet, fourteen filler entries per option checked.
@@ -217,27 +203,24 @@ std::string Session::Check() {
 
 struct Catalogue {
     const char* name;
-    const char* file;   // the catalogue damaged; nullptr: none
-    const char* script; // SQL applied to it; nullptr: the file is emptied
+    const char* file; // the catalogue damaged; nullptr: none
+    CatalogueDamage damage;
     bool startFails;
-    friend void PrintTo(const Catalogue& c, std::ostream* os) { *os << c.name; }
 };
 
 const Catalogue kCatalogues[] = {
     {"Sound", nullptr, nullptr, false},
-    {"EmptyEngines", "MechEngines.db", nullptr, true},
+    {"EmptyEngines", "MechEngines.db", Written("", ""), true},
     {"EndlessView", "equipment.db",
-     "ALTER TABLE [Equipment] RENAME TO [Stored]; CREATE VIEW [Equipment] AS WITH RECURSIVE "
-     "n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT 'I' || i AS [Item], 1.0 AS "
-     "[Tonnage], 1.0 AS [Criticals], 0 AS [Damage], 0 AS [Heat], 0 AS [Long], 0 AS [Medium], "
-     "0 AS [Minimum], 0 AS [Short] FROM n;",
+     EndlessView("Equipment", "SELECT 'I' || i AS Item, 1 AS Tonnage, 1 AS Criticals, 0 AS Damage, "
+                              "0 AS Heat, 0 AS Long, 0 AS Medium, 0 AS Minimum, 0 AS Short FROM n"),
      true},
     {"RowsLeftOut", "equipment.db",
-     "UPDATE [Equipment] SET [Criticals] = 0 WHERE rowid % 3 = 0;"
-     "UPDATE [Equipment] SET [Tonnage] = -1 WHERE rowid % 5 = 0;",
+     SqlDamage("UPDATE [Equipment] SET [Criticals] = 0 WHERE rowid % 3 = 0;"
+               "UPDATE [Equipment] SET [Tonnage] = -1 WHERE rowid % 5 = 0;"),
      false},
     {"EnginesLeftOut", "MechEngines.db",
-     "UPDATE [Engines] SET [Tonnage] = 1e39 WHERE [Rating] % 20 = 0;", false},
+     SqlDamage("UPDATE [Engines] SET [Tonnage] = 1e39 WHERE [Rating] % 20 = 0;"), false},
 };
 
 class RandomActions : public ::testing::TestWithParam<Catalogue> {};
@@ -246,27 +229,23 @@ TEST_P(RandomActions, EveryActionIsRefusedOrKeepsTheInvariants) {
     const Catalogue& c = GetParam();
     TempDir dir;
     std::filesystem::copy(KESTRAV_CATALOG_DIR, dir.path()); // the project's catalogues
-    if (c.script) ApplyScriptToDatabase(dir.File(c.file), c.script);
-    if (c.file && !c.script) std::ofstream(dir.File(c.file), std::ios::trunc);
+    if (c.damage) c.damage(dir.File(c.file));
     const char* seedSet = std::getenv("KESTRAV_SEED");
     const char* totalSet = c.file ? nullptr : std::getenv("KESTRAV_ACTIONS");
-    const std::uint64_t seed = seedSet ? std::strtoull(seedSet, nullptr, 10) : 20261206;
-    const std::uint64_t total =
-        totalSet ? std::strtoull(totalSet, nullptr, 10) : (c.file ? 5 : 250) * 400;
+    const std::uint64_t seed = seedSet ? std::stoull(seedSet) : 20261206;
+    const std::uint64_t total = totalSet ? std::stoull(totalSet) : (c.file ? 5 : 250) * 400;
 
     ActionGenerator generator(seed);
     for (std::uint64_t played = 0; played < total;) {
         Session session(dir.path()); // a fresh design every 400 actions
-        ASSERT_EQ(session.failed, c.startFails);
-        ASSERT_EQ(session.sound, !c.file);
+        ASSERT_EQ(std::pair(session.sound, session.failed), std::pair(!c.file, c.startFails));
         ASSERT_EQ(session.Check(), "") << "at start-up";
-        std::string lines;
+        std::string lines = "the design's actions:\n";
         for (int i = 0; i < 400 && played < total; ++i, ++played) {
             const Action action = generator.Next(*session.sheet);
             lines += "    " + action.ScenarioLine() + "\n";
             ASSERT_EQ(session.Play(action), "")
-                << "seed " << seed << ", action " << played << "; the design's actions:\n"
-                << lines;
+                << "seed " << seed << ", action " << played << "; " << lines;
         }
     }
 }
