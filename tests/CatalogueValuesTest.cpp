@@ -13,8 +13,8 @@
 #include "dao/DaoException.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
+#include "tests/DamagedCatalogues.h"
 #include "tests/TestSupport.h"
-#include "tools/SqlScript.h"
 
 #include <grp.h>
 #include <sys/stat.h>
@@ -33,13 +33,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A damage done to the catalogue file at a path.
-using CatalogueDamage = std::function<void(const std::string& path)>;
-
-CatalogueDamage SqlDamage(std::string script) {
-    return [=](const std::string& path) { ApplyScriptToDatabase(path, script); };
-}
-
 // Something else made in place of the catalogue file.
 CatalogueDamage Replaced(std::function<void(const std::string&)> make) {
     return [=](const std::string& path) {
@@ -47,21 +40,9 @@ CatalogueDamage Replaced(std::function<void(const std::string&)> make) {
     };
 }
 
-// A file written in place of the catalogue (suffix "") or beside it.
-CatalogueDamage Written(std::string suffix, std::string bytes) {
-    return [=](const std::string& path) { std::ofstream(path + suffix) << bytes; };
-}
-
 // Bytes overwritten inside the file.
 CatalogueDamage Patched(long at, std::string bytes) {
     return [=](const std::string& path) { std::fstream(path).seekp(at) << bytes; };
-}
-
-// The engine table renamed [Stored] and, in its place, a view over n(i),
-// i = 1, 2, ... endlessly.
-CatalogueDamage EndlessEngines(std::string select) {
-    return SqlDamage("ALTER TABLE [Engines] RENAME TO [Stored]; CREATE VIEW [Engines] AS " +
-                     ("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) " + select));
 }
 
 // Every file of a folder by its kind, with its bytes or, for a link, its target.
@@ -197,14 +178,17 @@ const Refusal kRefusals[] = {
      "the file has unfinished changes in its rollback journal (a hot journal"},
     // Size: what a catalogue may hold is bounded.
     {"EndlessView", "MechEngines.db",
-     EndlessEngines("SELECT 10 AS [Rating], 1.0 AS [Tonnage], 'E' || i AS [EngineName] FROM n;"),
+     EndlessView("[Engines]",
+                 "SELECT 10 AS [Rating], 1.0 AS [Tonnage], 'E' || i AS [EngineName] FROM n;"),
      "the table holds more than 200000 rows, the most a catalogue may hold."},
-    {"EndlessSort", "MechEngines.db", EndlessEngines("SELECT * FROM n, [Stored] ORDER BY i DESC;"),
+    {"EndlessSort", "MechEngines.db",
+     EndlessView("[Engines]", "SELECT * FROM n, [Stored] ORDER BY i DESC;"),
      "reading the table took the database engine more than 50000000 steps, more than a catalogue "
      "may ask for (an endless view?)."},
     {"EndlessSortedLongTexts", "MechEngines.db",
-     EndlessEngines("SELECT 10 AS [Rating], 1.0 AS [Tonnage], printf('%.20000c', 'x') || i "
-                    "AS [EngineName] FROM n ORDER BY 3;"),
+     EndlessView("[Engines]",
+                 "SELECT 10 AS [Rating], 1.0 AS [Tonnage], printf('%.20000c', 'x') || i "
+                 "AS [EngineName] FROM n ORDER BY 3;"),
      "reading the table needs more memory than a catalogue may use (256 MiB)."},
     {"LongText", "equipment.db",
      SqlDamage("UPDATE [Equipment] SET [Item] = printf('%.70000c', 'x');"),

@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <sstream>
 
