@@ -4,7 +4,6 @@
 // undo of an action whose search fails.
 
 #include "app/KestravApp.h"
-#include "catalog/CatalogFolder.h"
 #include "catalog/Search.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
@@ -13,17 +12,18 @@
 
 #include <map>
 #include <new>
+#include <utility>
 
 namespace {
 
+// Each test starts its own sheet, some on a catalogue folder of their own.
 using StartupTest = SheetTest;
 
 TEST_F(StartupTest, TheCataloguesHoldEveryRatingAndEveryTonnage) {
     Start();
     for (int rating = 10; rating <= 400; rating += 5)
         SeekFirst(
-            g_rsEngines, [rating](const CMechEngines& r) { return r.m_Rating == rating; },
-            "rating");
+            g_rsEngines, [rating](const CMechEngines& r) { return r.m_Rating == rating; }, "");
     for (int tons = 10; tons <= 100; tons += 5) {
         sheet->m_nTonnage = tons;
         KestravDlgTestAccess::LookUpInternals(*sheet);
@@ -40,27 +40,43 @@ TEST_F(StartupTest, TheFirstInternalRecordIsUsedWhateverItsTonnage) {
                  "INSERT INTO [Internal] VALUES (2.5, 4, 3, 2, 3);"
                  "INSERT INTO [Internal] VALUES (1.0, 4, 3, 1, 2);");
     Start(dir.path());
-    EXPECT_EQ(Text(IDC_INTERNAL_HEAD), "3");
-    EXPECT_EQ(Text(IDC_INTERNAL_TORSO), "4");
-    EXPECT_EQ(Text(IDC_INTERNAL_ARMS), "2");
-    EXPECT_EQ(Text(IDC_INTERNAL_LEGS), "3");
-    EXPECT_EQ(Text(IDC_INTERNAL_SIDETORSO), "3");
-    EXPECT_EQ(Text(IDC_TOTAL_INTERNAL), "23");
-    EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "3"); // 10 - 0.5 - 1 - 3 - 2.5
+    const std::map<int, std::string> shown{
+        {IDC_INTERNAL_HEAD, "3"},    {IDC_INTERNAL_TORSO, "4"},     {IDC_INTERNAL_ARMS, "2"},
+        {IDC_INTERNAL_LEGS, "3"},    {IDC_INTERNAL_SIDETORSO, "3"}, {IDC_TOTAL_INTERNAL, "23"},
+        {IDC_TONNAGE_REMAINING, "3"}}; // 10 - 0.5 - 1 - 3 - 2.5
+    for (auto [id, text] : shown)
+        EXPECT_EQ(Text(id), text) << id;
 }
 
-// What the window does on a failed start-up the scenarios show; the report
-// names the file with its folder and carries the stop icon.
-TEST_F(StartupTest, AFailedStartIsReportedWithTheFileAndTheStopIcon) {
+// Whatever fails while the sheet starts (here memory runs out while the
+// start-up shows the rows it left out), the report names the file being read
+// and carries the stop icon, the sheet shows the constructor's values (these,
+// the empty engine name and 0 everywhere else), and every design action is
+// refused with the same report.
+struct OutOfMemoryOnce : CHeadlessPlatform {
+    int ShowMessageBox(CDialog* owner, const std::string& text, const std::string& caption,
+                       unsigned type) override {
+        if (std::exchange(fail, false)) throw std::bad_alloc();
+        return CHeadlessPlatform::ShowMessageBox(owner, text, caption, type);
+    }
+    bool fail = true;
+};
+
+TEST_F(StartupTest, AFailureOfAnyKindAtStartUpLeavesTheBlankRefusingSheet) {
     TempDir dir;
     WriteProjectCatalogs(dir);
-    std::remove(dir.File("Internal.db").c_str());
+    WriteCatalog(dir, "equipment",
+                 ProjectCatalogScript("equipment") +
+                     "INSERT INTO [Equipment] VALUES ('Nothing', 1.0, 0.0, 0, 0, 0, 0, 0, 0);");
+    static OutOfMemoryOnce failing; // the sheet's platform until the fixture ends
+    failing.fail = true;
+    failing.boxes.clear();
+    theApp.m_pPlatform = &failing;
     Start(dir.path());
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].type, MB_ICONSTOP);
-    EXPECT_NE(platform.boxes[0].text.find(dir.File("Internal.db")), std::string::npos);
-    // The sheet shows the constructor's values: these, the empty engine name,
-    // and 0 everywhere else.
+    const std::string report = dir.File("equipment.db: there is not enough memory to start.");
+    ASSERT_EQ(failing.boxes.size(), 1u);
+    EXPECT_EQ(failing.boxes[0].type, MB_ICONSTOP);
+    EXPECT_NE(failing.boxes[0].text.find(report), std::string::npos) << failing.boxes[0].text;
     const std::map<int, std::string> shown{{IDC_SPEED, "1"},           {IDC_GYRO_TONNAGE, "1"},
                                            {IDC_COCKPIT_TONNAGE, "3"}, {IDC_ENGINE_TONNAGE, "0.5"},
                                            {IDC_ENGINE_RATING, "10"},  {IDC_TONNAGE, "10"},
@@ -70,39 +86,6 @@ TEST_F(StartupTest, AFailedStartIsReportedWithTheFileAndTheStopIcon) {
         const auto special = shown.find(item.id);
         EXPECT_EQ(Text(item.id), special == shown.end() ? "0" : special->second) << item.id;
     }
-}
-
-// Whatever fails while the sheet starts - here memory runs out while the
-// start-up shows the rows it left out - the sheet stays blank, the report
-// names the file being read, and every design action is refused with it.
-TEST_F(StartupTest, AFailureOfAnyKindAtStartUpLeavesTheBlankRefusingSheet) {
-    TempDir dir;
-    WriteProjectCatalogs(dir);
-    WriteCatalog(dir, "equipment",
-                 ProjectCatalogScript("equipment") +
-                     "INSERT INTO [Equipment] VALUES ('Nothing', 1.0, 0.0, 0, 0, 0, 0, 0, 0);");
-    struct OutOfMemoryOnce : CHeadlessPlatform {
-        bool failed = false;
-        int ShowMessageBox(CDialog* owner, const std::string& text, const std::string& caption,
-                           unsigned type) override {
-            if (!failed) {
-                failed = true;
-                throw std::bad_alloc();
-            }
-            return CHeadlessPlatform::ShowMessageBox(owner, text, caption, type);
-        }
-    } failing;
-    struct Restore {
-        CPlatform* platform;
-        ~Restore() { theApp.m_pPlatform = platform; }
-    } restore{&platform};
-    theApp.m_pPlatform = &failing;
-    Start(dir.path());
-    const std::string report = "equipment.db: there is not enough memory to start.";
-    ASSERT_EQ(failing.boxes.size(), 1u);
-    EXPECT_EQ(failing.boxes[0].type, MB_ICONSTOP);
-    EXPECT_NE(failing.boxes[0].text.find(report), std::string::npos) << failing.boxes[0].text;
-    EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "0");
     EXPECT_TRUE(Items(IDC_WEAPONS).empty());
     sheet->ClickButton(IDC_TONNAGE_UP);
     ASSERT_EQ(failing.boxes.size(), 2u);
@@ -118,7 +101,6 @@ TEST_F(StartupTest, ExitClosesTheCataloguesAndEscapeLeavesThemToTheProgramsEnd) 
     EXPECT_TRUE(sheet->IsEnded());
     EXPECT_EQ(sheet->GetResult(), IDOK);
     EXPECT_FALSE(g_rsEquipment.IsOpen() || g_rsEngines.IsOpen() || g_rsInternals.IsOpen());
-
     Start();
     sheet->PressEscape();
     EXPECT_EQ(sheet->GetResult(), IDCANCEL);
@@ -126,55 +108,42 @@ TEST_F(StartupTest, ExitClosesTheCataloguesAndEscapeLeavesThemToTheProgramsEnd) 
 }
 
 // The recalculation routines on a new design, where their arithmetic shows
-// without the rules around them.
-class RecalculationTest : public SheetTest {
-  protected:
-    void SetUp() override {
-        SheetTest::SetUp();
-        Start();
-    }
-    // Ferro Fibrous armour of tons, with points allocated on the head.
-    void FerroFibrous(float tons, int allocated) {
+// without the rules around them: Ferro Fibrous armour (17.92 points a ton,
+// rounded to the nearest point; the remainder truncated; the tonnage capped at
+// what 2 x internal + 15 points need, the points kept) and the gyro's steps.
+TEST_F(StartupTest, TheRecalculationRoutinesOnANewDesign) {
+    Start();
+    const auto ferroFibrous = [this](float tons, int allocated) {
         KestravDlgTestAccess::FerroFibrous(*sheet).SetCheck(BST_CHECKED);
         sheet->m_fArmour = tons;
         sheet->m_nArmourHead = allocated;
         KestravDlgTestAccess::UpdateArmourPoints(*sheet);
-    }
-};
-
-TEST_F(RecalculationTest, FerroFibrousRoundsToTheNearestPointAndTruncatesTheRemainder) {
-    for (auto [tons, factor] : {std::pair{0.5f, 9}, {1.0f, 18}, {2.5f, 45}}) {
-        FerroFibrous(tons, 0);
+    };
+    for (auto [tons, factor] : {std::pair{0.5f, 9}, {2.5f, 45}}) {
+        ferroFibrous(tons, 0);
         EXPECT_EQ(sheet->m_nArmourFactor, factor) << tons;
     }
-    FerroFibrous(1.0f, 20);
+    ferroFibrous(1.0f, 20);
     EXPECT_EQ(sheet->m_nArmourPointsRemaining, -1); // whole part of -1.59
-}
-
-TEST_F(RecalculationTest, FerroFibrousCapLowersTheTonnageNotThePoints) {
-    ASSERT_EQ(sheet->m_nTotalInternal, 19); // cap 51
-    FerroFibrous(3.0f, 4);                  // factor 54
+    ASSERT_EQ(sheet->m_nTotalInternal, 19);         // cap 51
+    ferroFibrous(3.0f, 4);                          // factor 54
     EXPECT_FLOAT_EQ(sheet->m_fArmour, 2.5f);
     EXPECT_EQ(sheet->m_nArmourFactor, 45);
     EXPECT_EQ(sheet->m_nArmourHead, 4);
     EXPECT_FLOAT_EQ(sheet->m_fTonnageRemaining, 2.0f); // computed with 2.5 t
-}
-
-TEST_F(RecalculationTest, TheGyroStepsUpAtRatings110And210And310) {
     for (auto [rating, gyro] :
-         {std::pair{10, 1}, {105, 1}, {110, 2}, {205, 2}, {210, 3}, {305, 3}, {310, 4}, {400, 4}}) {
+         {std::pair{105, 1}, {110, 2}, {205, 2}, {210, 3}, {305, 3}, {310, 4}}) {
         sheet->m_nEngineRating = rating;
         KestravDlgTestAccess::LookUpEngine(*sheet);
         EXPECT_EQ(sheet->m_nGyroTonnage, gyro) << rating;
     }
 }
 
-using FailedActionTest = SheetTest;
-
 // An engine catalogue without rating 15: stepping the tonnage onto it fails in
 // the engine search, after the rule has already changed the tonnage. The whole
-// design is put back and the error is shown with the stop icon.
-TEST_F(FailedActionTest, ASearchThatFindsNothingLeavesTheDesignAsItWas) {
+// design is put back (the program-wide values with it) and the error is shown
+// with the stop icon.
+TEST_F(StartupTest, ASearchThatFindsNothingLeavesTheDesignAsItWas) {
     TempDir dir;
     WriteProjectCatalogs(dir);
     std::string engines = ProjectCatalogScript("MechEngines");
@@ -182,12 +151,10 @@ TEST_F(FailedActionTest, ASearchThatFindsNothingLeavesTheDesignAsItWas) {
     engines.erase(engines.find(row), row.size());
     WriteCatalog(dir, "MechEngines", engines);
     Start(dir.path());
-
     const DialogState before = sheet->State();
     const CKestravDesignValues values = *sheet;
     const ProgramValues program = SaveProgramValues();
     sheet->ClickButton(IDC_TONNAGE_UP);
-
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].type, MB_ICONSTOP);
     EXPECT_TRUE(values == *sheet);
@@ -197,7 +164,6 @@ TEST_F(FailedActionTest, ASearchThatFindsNothingLeavesTheDesignAsItWas) {
         EXPECT_EQ(before.controls[i].items, sheet->State().controls[i].items);
     }
     EXPECT_EQ(g_rsEngines.m_Rating, 10);
-
     // The saved design holds the program-wide values too, the pending component among them.
     const auto saved = sheet->SaveUndoState();
     g_strPendingComponent = "PPC";
