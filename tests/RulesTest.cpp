@@ -5,7 +5,6 @@
 // component keeps through a move, and where the highlight stays.
 
 #include "design/Arithmetic.h"
-#include "design/JumpJetWeight.h"
 #include "design/ListEntries.h"
 #include "design/Messages.h"
 #include "design/ProgramValues.h"
@@ -21,11 +20,11 @@ namespace {
 using Strings = std::vector<std::string>;
 using L = Location;
 
-TEST(ArithmeticTest, TheHalfTonRuleAndTheJetWeight) {
-    for (auto [tons, halved] : {std::pair{2.0f, 1.0f}, {2.5f, 1.5f}, {0.5f, 0.5f}, {8.5f, 4.5f}})
+// The half-ton rule (Endo Steel's structure): a whole tonnage halved, any
+// other with half a ton added first.
+TEST(ArithmeticTest, TheHalfTonRule) {
+    for (auto [tons, halved] : {std::pair{2.0f, 1.0f}, {2.5f, 1.5f}, {8.5f, 4.5f}})
         EXPECT_FLOAT_EQ(HalveByHalfTonRule(tons), halved) << tons;
-    for (auto [mechTons, weight] : {std::pair{55, 0.5f}, {60, 1.0f}, {85, 1.0f}, {90, 1.5f}})
-        EXPECT_FLOAT_EQ(JumpJetWeight(mechTons), weight) << mechTons;
 }
 
 // Each armour location's U, D and points, and its Balance Armour partner's
@@ -77,15 +76,9 @@ class RulesTest : public SheetTest {
         sheet->DoubleClickList(listId, row);
     }
     CListBox& List(L at) { return KestravDlgTestAccess::LocationList(*sheet, at); }
-    void Fill(int listId, const std::string& entry, int count) {
-        CListBox list;
-        list.Attach(sheet.get(), listId);
+    void Fill(L at, const std::string& entry, int count) {
         for (int i = 0; i < count; ++i)
-            list.AddString(entry);
-    }
-    int Count(int listId, const std::string& entry) const {
-        const Strings items = Items(listId);
-        return static_cast<int>(std::count(items.begin(), items.end(), entry));
+            List(at).AddString(entry);
     }
     std::string Remaining() const { return Text(IDC_TONNAGE_REMAINING); }
     // The message boxes shown, as "CAPTION: text".
@@ -156,17 +149,18 @@ TEST_F(RulesTest, JetsTakeEveryFreeSlotInOrderThenGoWithoutAnEntry) {
     Click(IDC_TONNAGE_UP, 4); // 30 t at speed 8: up to eight jets
     Click(IDC_SPEED_UP, 7);
     const std::string before = Remaining();
-    Fill(IDC_LIST_LEFTTORSO, "Medium Laser", 12);
+    Fill(L::LeftTorso, "Medium Laser", 12);
     // Each location left with one free slot in turn takes the next jet.
-    const struct {
-        int list, fill;
-    } order[] = {{IDC_LIST_RIGHTTORSO, 11}, {IDC_LIST_RIGHTARM, 7}, {IDC_LIST_LEFTARM, 7},
-                 {IDC_LIST_RIGHTLEG, 1},    {IDC_LIST_LEFTLEG, 1},  {IDC_LIST_CENTRETORSO, 1},
-                 {IDC_LIST_HEAD, 0}};
-    for (const auto& next : order) {
-        Fill(next.list, "Medium Laser", next.fill);
+    for (auto [at, fill] : {std::pair{L::RightTorso, 11},
+                            {L::RightArm, 7},
+                            {L::LeftArm, 7},
+                            {L::RightLeg, 1},
+                            {L::LeftLeg, 1},
+                            {L::CentreTorso, 1},
+                            {L::Head, 0}}) {
+        Fill(at, "Medium Laser", fill);
         Click(IDC_JUMPJETS_UP);
-        EXPECT_EQ(Items(next.list).back(), "Jump Jet") << next.list;
+        EXPECT_EQ(Items(List(at).GetDlgCtrlID()).back(), "Jump Jet") << fill;
     }
     ASSERT_EQ(KestravDlgTestAccess::FreeSlots(*sheet), 0);
     // Every slot taken: the eighth jet is added and weighed without an entry.
@@ -198,11 +192,11 @@ TEST_F(RulesTest, AStepRefusedAtTheRatingLimitKeepsTheSpeedEvenAboveTheWeight) {
 // arm part, of two sharing L/TORSO the torso's own (though the topmost entry
 // there is the arm's), of two spilling into C/TORSO from both sides the left.
 TEST_F(RulesTest, ADoubleClickTakesOneWholeAutocannonAndTheRightOne) {
-    const int LA = IDC_LIST_LEFTARM, LT = IDC_LIST_LEFTTORSO, CT = IDC_LIST_CENTRETORSO,
-              RT = IDC_LIST_RIGHTTORSO;
+    const L LA = L::LeftArm, LT = L::LeftTorso, CT = L::CentreTorso, RT = L::RightTorso;
     const struct {
-        std::vector<std::pair<int, int>> placed; // Small Lasers, then an "AC /20", in a list
-        int list, row;
+        std::vector<std::pair<L, int>> placed; // Small Lasers, then an "AC /20", in a list
+        L list;
+        int row;
         std::vector<int> left; // "AC /20" entries in L/ARM, L/TORSO, C/TORSO, R/TORSO
         const char* remaining;
     } cases[] = {
@@ -216,13 +210,13 @@ TEST_F(RulesTest, ADoubleClickTakesOneWholeAutocannonAndTheRightOne) {
         Start();
         Click(IDC_TONNAGE_UP, 18);
         for (auto [list, lasers] : c.placed) {
-            Add("Small Laser", list, lasers);
-            Add("AC /20", list);
+            Add("Small Laser", List(list).GetDlgCtrlID(), lasers);
+            Add("AC /20", List(list).GetDlgCtrlID());
         }
-        Remove(c.list, c.row);
+        Remove(List(c.list).GetDlgCtrlID(), c.row);
         std::vector<int> left;
-        for (int list : {LA, LT, CT, RT})
-            left.push_back(Count(list, "AC /20"));
+        for (L at : {LA, LT, CT, RT})
+            left.push_back(CountNamed(List(at), "AC /20"));
         EXPECT_EQ(left, c.left);
         EXPECT_EQ(Remaining(), c.remaining);
         EXPECT_TRUE(Boxes().empty());
@@ -253,7 +247,7 @@ TEST_F(RulesTest, AWaitingComponentKeepsItsDataAndGoesBackBeforeTheNextMove) {
     EXPECT_EQ(Boxes(), Strings(2, "ALLOCATION ERROR: Cannont fit component into this location."));
     EXPECT_EQ(Items(IDC_LIST_RIGHTTORSO), Strings(2, "SRM 6"));
     EXPECT_EQ(g_strPendingComponent, "CASE");
-    EXPECT_EQ(Count(IDC_LIST_LEFTLEG, "CASE"), 0);
+    EXPECT_EQ(CountNamed(List(L::LeftLeg), "CASE"), 0);
     EXPECT_EQ(Remaining(), "1.5");
     EXPECT_FALSE(Enabled(IDC_TONNAGE_UP));
 }
@@ -274,7 +268,7 @@ TEST_F(RulesTest, AddComponentWithNothingSelectedChecksThePendingComponentAgain)
 // L/ARM makes the hand test before the fit test, and a rule's refusal is a
 // plain box: its caption and text, OK, no icon.
 TEST_F(RulesTest, AFullLeftArmRefusesASecondHandForTheHand) {
-    Fill(IDC_LIST_LEFTARM, "CASE", 8);
+    Fill(L::LeftArm, "CASE", 8);
     List(L::RightArm).DeleteString(3);
     Add("Hand Actuator", IDC_LIST_LEFTARM);
     EXPECT_EQ(Boxes(), Strings{"EQUIPMENT ALLOCATION ERROR: You can only have one hand per arm."});
@@ -368,7 +362,7 @@ TEST_F(RulesTest, TheHighlightStaysOnItsEntryWhenTheRulesChangeTheListAboveIt) {
     EXPECT_EQ(Items(IDC_LIST_LEFTARM)[3], "Hand Actuator");
     EXPECT_EQ(List(L::LeftArm).GetCurSel(), 4);
     Click(IDC_MOVE_COMPONENT); // so Move Component takes the laser
-    EXPECT_EQ(Count(IDC_LIST_LEFTARM, "Medium Laser"), 0);
+    EXPECT_EQ(CountNamed(List(L::LeftArm), "Medium Laser"), 0);
     sheet->ClickList(IDC_LIST_LEFTTORSO, -1);
 
     sheet->DoubleClickList(IDC_ENGINE_HEATSINKS, 0);
@@ -376,7 +370,7 @@ TEST_F(RulesTest, TheHighlightStaysOnItsEntryWhenTheRulesChangeTheListAboveIt) {
     CListBox& sinks = KestravDlgTestAccess::EngineHeatSinks(*sheet);
     sinks.SetCurSel(2);
     Click(IDC_SPEED_UP, 2); // rating 30: nine sinks, the placed one taken back
-    EXPECT_EQ(Count(IDC_LIST_LEFTTORSO, "Heat Sink"), 0);
+    EXPECT_EQ(CountNamed(List(L::LeftTorso), "Heat Sink"), 0);
     EXPECT_EQ(sinks.GetCount(), 9);
     EXPECT_EQ(sinks.GetCurSel(), 2);
     EXPECT_TRUE(Boxes().empty());
