@@ -104,10 +104,6 @@ TEST_F(StartupTest, TheRecalculationRoutinesOnANewDesign) {
         sheet->m_nArmourHead = allocated;
         KestravDlgTestAccess::UpdateArmourPoints(*sheet);
     };
-    for (auto [tons, factor] : {std::pair{0.5f, 9}, {2.5f, 45}}) {
-        ferroFibrous(tons, 0);
-        EXPECT_EQ(sheet->m_nArmourFactor, factor) << tons;
-    }
     ferroFibrous(1.0f, 20);
     EXPECT_EQ(sheet->m_nArmourPointsRemaining, -1); // whole part of -1.59
     ASSERT_EQ(sheet->m_nTotalInternal, 19);         // cap 51
