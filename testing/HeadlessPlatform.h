@@ -1,5 +1,6 @@
 // A platform without a display, for tests and benchmarks: message boxes and
-// dialogs are recorded and answered with OK at once, help requests recorded.
+// dialogs are recorded and answered with OK at once, help requests recorded;
+// a test may make the next box fail for want of memory.
 #pragma once
 
 #include "framework/WinApp.h"
@@ -29,4 +30,7 @@ class CHeadlessPlatform : public CPlatform {
     std::vector<ShownDialog> dialogs;
     std::vector<std::string> helpRequests;
     bool helpWorks = true;
+    // The next message box throws std::bad_alloc instead of showing: memory
+    // running out at the moment the program reports something.
+    bool outOfMemoryAtNextBox = false;
 };
