@@ -14,16 +14,15 @@ namespace {
 // Each test starts its own sheet, some on a catalogue folder of their own.
 using StartupTest = SheetTest;
 
-// A catalogue whose first Internal record is not the 10-ton one starts the
-// design on that first record: 2.5 t of structure and its points.
+// A catalogue whose first Internal record is not the 10-ton one (that one
+// follows) starts the design on that first record: 2.5 t of structure and its
+// points.
 TEST_F(StartupTest, TheFirstInternalRecordIsUsedWhateverItsTonnage) {
     TempDir dir;
     WriteProjectCatalogs(dir);
-    WriteCatalog(dir, "Internal",
-                 "CREATE TABLE [Internal] ([Tonnage] REAL, [CT] SMALLINT, [LRT] SMALLINT, "
-                 "[LRA] SMALLINT, [LRL] SMALLINT);"
-                 "INSERT INTO [Internal] VALUES (2.5, 4, 3, 2, 3);"
-                 "INSERT INTO [Internal] VALUES (1.0, 4, 3, 1, 2);");
+    std::string internal = ProjectCatalogScript("Internal");
+    internal.insert(internal.find("INSERT"), "INSERT INTO [Internal] VALUES (2.5, 4, 3, 2, 3);\n");
+    WriteCatalog(dir, "Internal", internal);
     Start(dir.path());
     EXPECT_EQ(Text(IDC_TOTAL_INTERNAL), "23");
     EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "3"); // 10 - 0.5 - 1 - 3 - 2.5
@@ -62,8 +61,6 @@ TEST_F(StartupTest, AFailureOfAnyKindAtStartUpIsReportedOnTheBlankSheet) {
 TEST_F(StartupTest, ExitClosesTheCataloguesAndEscapeLeavesThemToTheProgramsEnd) {
     Start();
     sheet->Command(ID_FILE_EXIT);
-    EXPECT_TRUE(sheet->IsEnded());
-    EXPECT_EQ(sheet->GetResult(), IDOK);
     EXPECT_FALSE(g_rsEquipment.IsOpen() || g_rsEngines.IsOpen() || g_rsInternals.IsOpen());
     Start();
     sheet->PressEscape();
