@@ -2,6 +2,7 @@
 // record, the report of a failed start, the catalogues closed on Exit), the
 // recalculation routines' arithmetic.
 
+#include "design/Arithmetic.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
 #include "testing/KestravDlgTestAccess.h"
@@ -71,7 +72,9 @@ TEST_F(StartupTest, ExitClosesTheCataloguesAndEscapeLeavesThemToTheProgramsEnd) 
 // The recalculation routines on a new design, where their arithmetic shows
 // without the rules around them: Ferro Fibrous armour (17.92 points a ton,
 // rounded to the nearest point; the remainder truncated; the tonnage capped at
-// what 2 x internal + 15 points need, the points kept) and the gyro's steps.
+// what 2 x internal + 13 points need, the points kept), the gyro's steps and
+// the half-ton rule of Endo Steel's structure (a whole tonnage halved, any other
+// with half a ton added first).
 TEST_F(StartupTest, TheRecalculationRoutinesOnANewDesign) {
     Start();
     const auto ferroFibrous = [this](float tons, int allocated) {
@@ -94,6 +97,8 @@ TEST_F(StartupTest, TheRecalculationRoutinesOnANewDesign) {
         KestravDlgTestAccess::LookUpEngine(*sheet);
         EXPECT_EQ(sheet->m_nGyroTonnage, gyro) << rating;
     }
+    for (auto [tons, halved] : {std::pair{2.0f, 1.0f}, {2.5f, 1.5f}, {8.5f, 4.5f}})
+        EXPECT_FLOAT_EQ(HalveByHalfTonRule(tons), halved) << tons;
 }
 
 } // namespace
