@@ -210,6 +210,7 @@ TEST_F(RulesTest, APendingComponentKeepsItsDataAndGoesBackBeforeTheNextMove) {
     sheet->ClickList(IDC_LIST_RIGHTTORSO, -1);
     EXPECT_EQ(Items(IDC_LIST_RIGHTTORSO), Strings(2, "SRM 6"));
     EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "1");
+    EXPECT_TRUE(Enabled(IDC_TONNAGE_UP));
 
     sheet->ClickList(IDC_LIST_RIGHTTORSO, 0);
     Click(IDC_MOVE_COMPONENT);

@@ -62,6 +62,7 @@ TEST_F(StartupTest, AFailureOfAnyKindAtStartUpIsReportedOnTheBlankSheet) {
 TEST_F(StartupTest, ExitClosesTheCataloguesAndEscapeLeavesThemToTheProgramsEnd) {
     Start();
     sheet->Command(ID_FILE_EXIT);
+    EXPECT_EQ(sheet->GetResult(), IDOK);
     EXPECT_FALSE(g_rsEquipment.IsOpen() || g_rsEngines.IsOpen() || g_rsInternals.IsOpen());
     Start();
     sheet->PressEscape();
