@@ -2,8 +2,12 @@
 
 #include "testing/HeadlessPlatform.h"
 
+#include <new>
+#include <utility>
+
 int CHeadlessPlatform::ShowMessageBox(CDialog*, const std::string& text, const std::string& caption,
                                       unsigned type) {
+    if (std::exchange(outOfMemoryAtNextBox, false)) throw std::bad_alloc();
     boxes.push_back(Box{caption, text, type});
     return IDOK;
 }

@@ -1,6 +1,7 @@
 // A platform without a display, for tests and benchmarks: message boxes and
 // dialogs are recorded and answered with OK at once, help requests recorded;
-// a window minimised stays so, and the icons it paints are recorded.
+// a window minimised stays so, and the icons it paints are recorded; a test
+// may make the next box fail for want of memory.
 #pragma once
 
 #include "framework/WinApp.h"
@@ -44,4 +45,7 @@ class CHeadlessPlatform : public CPlatform {
     bool iconic = false;
     int clientCx = 0, clientCy = 0; // the client area, as painting asks for it
     std::vector<Icon> icons;        // each icon drawn, where
+    // The next message box throws std::bad_alloc instead of showing: memory
+    // running out at the moment the program reports something.
+    bool outOfMemoryAtNextBox = false;
 };
