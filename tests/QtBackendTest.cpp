@@ -5,11 +5,9 @@
 // value the shipped catalogues can put in the sheet's boxes and lists,
 // shown whole.
 
-#include "framework/qt/DialogUnits.h"
 #include "QtWindowProbe.h"
+#include "framework/qt/DialogUnits.h"
 #include "tests/TestSupport.h"
-
-#include <QAccessible>
 
 #include <filesystem>
 #include <set>
@@ -42,17 +40,15 @@ TEST(WrapWordsTest, WrapsByWidthAndDropsThePaddingSpaces) {
 
 TEST(DoubleClickTrackerTest, OnlyTheSecondPressOfAPairBelongsToADoubleClick) {
     DoubleClickTracker tracker(400, 5);
-    EXPECT_FALSE(tracker.IsSecondPress(1000, 10, 10, 1));
-    EXPECT_TRUE(tracker.IsSecondPress(1200, 12, 9, 1));
-    // A third press starts a new pair.
-    EXPECT_FALSE(tracker.IsSecondPress(1300, 12, 9, 1));
-    // Too late, too far, or another button: a click of its own.
-    EXPECT_FALSE(tracker.IsSecondPress(1800, 12, 9, 1));
-    EXPECT_FALSE(tracker.IsSecondPress(1900, 30, 9, 1));
-    EXPECT_FALSE(tracker.IsSecondPress(2000, 30, 9, 2));
-    EXPECT_TRUE(tracker.IsSecondPress(2100, 30, 9, 2));
-    // A clock that went back is not a double-click.
-    EXPECT_FALSE(tracker.IsSecondPress(50, 30, 9, 2));
+    // Each press (time, place, button) and whether it is the second of a
+    // pair: a third press starts a new pair; too late, too far or another
+    // button is a click of its own; a clock that went back pairs nothing.
+    const std::tuple<unsigned long, int, int, int, bool> presses[] = {
+        {1000, 10, 10, 1, false}, {1200, 12, 9, 1, true},  {1300, 12, 9, 1, false},
+        {1800, 12, 9, 1, false},  {1900, 30, 9, 1, false}, {2000, 30, 9, 2, false},
+        {2100, 30, 9, 2, true},   {50, 30, 9, 2, false}};
+    for (const auto& [time, x, y, button, second] : presses)
+        EXPECT_EQ(tracker.IsSecondPress(time, x, y, button), second) << time;
 }
 
 // The moves the keyboard scenario does not make: at the ends, and in an empty list.
@@ -94,7 +90,7 @@ TEST_F(QtWindowTest, TheWidgetsShowTheirTemplatesLooks) {
         {IDC_WEAPONS, Qt::ScrollBarAlwaysOn},
         {IDC_LIST_LEFTTORSO, Qt::ScrollBarAsNeeded},
         {IDC_LIST_HEAD, Qt::ScrollBarAlwaysOff}};
-    platform.RunSheet(KESTRAV_CATALOG_DIR, [&](CDialog& dialog, QDialog& window) {
+    platform.body = [&](CDialog& dialog, QDialog& window) {
         const bool sheet = &dialog == AfxGetApp()->m_pMainWnd;
         EXPECT_EQ(window.minimumSize(), window.maximumSize()); // not resizable
         EXPECT_TRUE(window.windowFlags() & Qt::WindowCloseButtonHint);
@@ -137,17 +133,19 @@ TEST_F(QtWindowTest, TheWidgetsShowTheirTemplatesLooks) {
         const int focus = sheet ? IDC_WEAPONS : IDOK;
         QTest::keyClick(ControlOf<QWidget>(window, focus), Qt::Key_F4, Qt::AltModifier);
         EXPECT_EQ(dialog.GetResult(), IDCANCEL) << focus;
-    });
+    };
+    platform.RunSheet();
     EXPECT_EQ(platform.dialogs, 2); // the sheet, and About over it
 }
 
 // The probe's window shows again only what changed, draws whole rows only,
 // and reports the focus only when the Tab key moves it.
 TEST_F(QtWindowTest, OnlyChangesAndWholeRowsAreShownAndOnlyTabFocusIsReported) {
-    platform.RunProbe([this](ProbeDialog& dialog, QDialog& window) {
-        auto* list = ControlOf<QListWidget>(window, probe::kList);
-        auto* button = ControlOf<QPushButton>(window, probe::kButton);
-        auto* edit = ControlOf<QLineEdit>(window, probe::kEdit);
+    ProbeDialog dialog;
+    platform.body = [&](CDialog&, QDialog& window) {
+        auto* list = ControlOf<QListWidget>(window, kProbeList);
+        auto* button = ControlOf<QPushButton>(window, kProbeButton);
+        auto* edit = ControlOf<QLineEdit>(window, kProbeEdit);
         EXPECT_EQ(edit->text(), "0"); // as the template has it: untouched since
         QListWidgetItem* first = list->item(0);
         QTest::mouseClick(button, Qt::LeftButton);
@@ -187,7 +185,8 @@ TEST_F(QtWindowTest, OnlyChangesAndWholeRowsAreShownAndOnlyTabFocusIsReported) {
             EXPECT_EQ(window.focusWidget() == &window, moveFocusFirst);
         }
         EXPECT_EQ(dialog.setFocusCount, 2);
-    });
+    };
+    dialog.DoModal();
 }
 
 TEST_F(QtWindowTest, HelpOpensInTheProgramsOwnWindowOrSaysWhereTheDocumentWasLookedFor) {
@@ -212,23 +211,34 @@ TEST_F(QtWindowTest, HelpOpensInTheProgramsOwnWindowOrSaysWhereTheDocumentWasLoo
 
 TEST_F(QtWindowTest, EveryValueOfTheShippedCataloguesShowsWholeInItsBoxOrList) {
     SetCatalogFolderForTesting(KESTRAV_CATALOG_DIR);
-    const SheetValues values = ReadSheetValues();
-    ASSERT_FALSE(values.equipment.empty());
+    const auto values = ReadSheetValues();
+    const std::vector<std::string>& equipment = values.at(IDC_WEAPONS);
+    ASSERT_FALSE(equipment.empty());
+    // What a location list can hold besides its fixed contents: the
+    // equipment, and the entries the rules place by themselves.
+    std::vector<std::string> slotEntries = {"Engine",   "Heat Sink",  "Double Sink",
+                                            "Jump Jet", "Endo Steel", "Ferro Fibrous"};
+    slotEntries.insert(slotEntries.end(), equipment.begin(), equipment.end());
+    const auto whole = [](const QLineEdit& edit) {
+        return QFontMetrics(edit.font()).horizontalAdvance(edit.text()) <= EditTextRoom(edit);
+    };
     std::set<std::string> detailsShown;
-    platform.RunSheet(KESTRAV_CATALOG_DIR, [&](CDialog& dialog, QDialog& window) {
+    platform.body = [&](CDialog& dialog, QDialog& window) {
         // Each box shows each value it can hold, through the dialog's own state.
         const bool sheet = &dialog == AfxGetApp()->m_pMainWnd;
         for (const DialogItem& item : dialog.Template().items) {
             auto* edit = ControlOf<QLineEdit>(window, item.id);
             if (!edit) continue;
             if (!sheet) { // Equipment Details, opened below
-                EXPECT_TRUE(EditShowsWhole(*edit)) << edit->text().toStdString();
+                EXPECT_TRUE(whole(*edit)) << edit->text().toStdString();
                 if (item.id == IDC_DETAILS_NAME) detailsShown.insert(edit->text().toStdString());
                 continue;
             }
-            for (const std::string& text : values.ForBox(item.id)) {
-                platform.ShowText(dialog, item.id, text);
-                EXPECT_TRUE(EditShowsWhole(*edit)) << item.id << " cuts \"" << text << "\"";
+            for (const std::string& text : values.at(values.count(item.id) ? item.id : 0)) {
+                dialog.Control(item.id).text = text;
+                dialog.TouchControl(dialog.Control(item.id));
+                platform.Sync(dialog);
+                EXPECT_TRUE(whole(*edit)) << item.id << " cuts \"" << text << "\"";
             }
         }
         if (!sheet) return;
@@ -236,7 +246,9 @@ TEST_F(QtWindowTest, EveryValueOfTheShippedCataloguesShowsWholeInItsBoxOrList) {
         // than a name shows it condensed. Only the arm lists, whose fixed
         // actuators leave the least room, may carry a cut name as a tooltip.
         const auto show = [&](int id, const std::vector<std::string>& items) {
-            platform.ShowItems(dialog, id, items);
+            dialog.Control(id).items = items;
+            dialog.TouchControl(dialog.Control(id));
+            platform.Sync(dialog);
             const auto* list = ControlOf<QListWidget>(window, id);
             for (int row = 0; row < list->count(); ++row)
                 EXPECT_TRUE(ShownRowWidth(*list, row) <= ListTextRoom(*list) ||
@@ -244,7 +256,7 @@ TEST_F(QtWindowTest, EveryValueOfTheShippedCataloguesShowsWholeInItsBoxOrList) {
                              list->item(row)->toolTip() == list->item(row)->text()))
                     << id << " cuts \"" << items[row] << "\"";
         };
-        show(IDC_WEAPONS, values.equipment);
+        show(IDC_WEAPONS, equipment);
         show(IDC_ENGINE_HEATSINKS, {"Heat Sink", "Double Sink"});
         // A location list holds its fixed contents and one entry more at a
         // time (never more than it has rows).
@@ -253,20 +265,20 @@ TEST_F(QtWindowTest, EveryValueOfTheShippedCataloguesShowsWholeInItsBoxOrList) {
               IDC_LIST_RIGHTTORSO, IDC_LIST_RIGHTARM, IDC_LIST_LEFTLEG, IDC_LIST_RIGHTLEG}) {
             std::vector<std::string> items = dialog.Control(id).items;
             items.emplace_back();
-            for (const std::string& entry : values.slotEntries) {
+            for (const std::string& entry : slotEntries) {
                 items.back() = entry;
                 show(id, items);
             }
         }
         // Equipment Details, through a double-click on every weapon.
-        for (std::size_t row = 0; row < values.equipment.size(); ++row) {
-            show(IDC_WEAPONS, values.equipment);
+        for (std::size_t row = 0; row < equipment.size(); ++row) {
+            show(IDC_WEAPONS, equipment);
             dialog.DoubleClickList(IDC_WEAPONS, static_cast<int>(row));
         }
-    });
+    };
+    platform.RunSheet();
     EXPECT_EQ(platform.boxes, 0);
-    EXPECT_EQ(detailsShown,
-              std::set<std::string>(values.equipment.begin(), values.equipment.end()));
+    EXPECT_EQ(detailsShown, std::set<std::string>(equipment.begin(), equipment.end()));
 }
 
 } // namespace
