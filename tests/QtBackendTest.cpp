@@ -9,6 +9,7 @@
 #include "framework/qt/DialogUnits.h"
 #include "tests/TestSupport.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <set>
 
@@ -80,64 +81,6 @@ TEST(LabelTest, EveryBoxAndListIsKnownByItsLabelOrHeading) {
 
 // ---- Real windows ----
 
-// The sheet and the About box over it, as their templates draw them.
-TEST_F(QtWindowTest, TheWidgetsShowTheirTemplatesLooks) {
-    // A label's text, whether it is centred, and whether it is sunken (a heading).
-    const std::tuple<const char*, bool, bool> labels[] = {{"WEAPONS AND COMPONENTS", true, true},
-                                                          {"LEFT TORSO FRONT", true, false},
-                                                          {"Engine Name", false, false}};
-    const std::pair<int, Qt::ScrollBarPolicy> lists[] = {
-        {IDC_WEAPONS, Qt::ScrollBarAlwaysOn},
-        {IDC_LIST_LEFTTORSO, Qt::ScrollBarAsNeeded},
-        {IDC_LIST_HEAD, Qt::ScrollBarAlwaysOff}};
-    platform.body = [&](CDialog& dialog, QDialog& window) {
-        const bool sheet = &dialog == AfxGetApp()->m_pMainWnd;
-        EXPECT_EQ(window.minimumSize(), window.maximumSize()); // not resizable
-        EXPECT_TRUE(window.windowFlags() & Qt::WindowCloseButtonHint);
-        EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
-        EXPECT_EQ(bool(window.windowFlags() & Qt::WindowMinimizeButtonHint), sheet);
-        if (sheet) {
-            const QList<QLabel*> all = window.findChildren<QLabel*>();
-            for (const auto& [text, centred, sunken] : labels) {
-                const auto label = std::find_if(all.begin(), all.end(),
-                                                [&](QLabel* l) { return l->text() == text; });
-                ASSERT_NE(label, all.end()) << text;
-                EXPECT_EQ(bool((*label)->alignment() & Qt::AlignHCenter), centred) << text;
-                EXPECT_EQ((*label)->frameShadow() == QFrame::Sunken, sunken) << text;
-            }
-            for (const auto& [id, policy] : lists)
-                EXPECT_EQ(ControlOf<QListWidget>(window, id)->verticalScrollBarPolicy(), policy)
-                    << id;
-            const PixelRect r = DluRectToPixels(465, 25, 120, 65, DialogBaseUnitsOf(window.font()));
-            EXPECT_EQ(ControlOf<QListWidget>(window, IDC_WEAPONS)->geometry(),
-                      QRect(r.x, r.y, r.width, r.height));
-            auto* edit = ControlOf<QLineEdit>(window, IDC_TONNAGE);
-            EXPECT_TRUE(edit->alignment() & Qt::AlignHCenter);
-            EXPECT_TRUE(edit->isReadOnly());
-            EXPECT_EQ(edit->focusPolicy(), Qt::NoFocus);
-            // A screen reader names a box by its label once it listens.
-            QAccessible::setActive(true);
-            EXPECT_EQ(ControlOf<QLineEdit>(window, IDC_ENGINE_NAME)->accessibleName(),
-                      "Engine Name");
-            QAccessible::setActive(false);
-            // Menu states never change: greyed stays greyed, checked stays checked.
-            std::map<int, QAction*> menu;
-            for (QAction* action : window.findChildren<QAction*>())
-                menu[action->data().toInt()] = action;
-            EXPECT_FALSE(menu.at(ID_MECHTYPES_CLAN)->isEnabled());
-            menu.at(ID_MECHTYPES_INNERSPHERE)->trigger();
-            EXPECT_TRUE(menu.at(ID_MECHTYPES_INNERSPHERE)->isChecked());
-            menu.at(ID_APP_ABOUT)->trigger();
-        }
-        // Alt+F4 ends the window as the close box does, from a list as from a button.
-        const int focus = sheet ? IDC_WEAPONS : IDOK;
-        QTest::keyClick(ControlOf<QWidget>(window, focus), Qt::Key_F4, Qt::AltModifier);
-        EXPECT_EQ(dialog.GetResult(), IDCANCEL) << focus;
-    };
-    platform.RunSheet();
-    EXPECT_EQ(platform.dialogs, 2); // the sheet, and About over it
-}
-
 // The probe's window shows again only what changed, draws whole rows only,
 // and reports the focus only when the Tab key moves it.
 TEST_F(QtWindowTest, OnlyChangesAndWholeRowsAreShownAndOnlyTabFocusIsReported) {
@@ -207,76 +150,149 @@ TEST_F(QtWindowTest, HelpOpensInTheProgramsOwnWindowOrSaysWhereTheDocumentWasLoo
     EXPECT_EQ(platform.HelpBrowser(), nullptr);
 }
 
-// ---- Every value the shipped catalogues can show fits the sheet ----
-
-TEST_F(QtWindowTest, EveryValueOfTheShippedCataloguesShowsWholeInItsBoxOrList) {
+// The sheet, the About box and Equipment Details as their templates draw
+// them, each value the shipped catalogues can put in the sheet's boxes and
+// lists shown whole, and Alt+F4 ending each window through the Cancel path.
+TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCataloguesWhole) {
+    // What the boxes can show: the engines' names and ratings, and every
+    // weight and count (the half tons from -100 to 100 in the binding pass's
+    // format, and the whole numbers up to 999).
     SetCatalogFolderForTesting(KESTRAV_CATALOG_DIR);
-    const auto values = ReadSheetValues();
-    const std::vector<std::string>& equipment = values.at(IDC_WEAPONS);
+    std::vector<std::string> names, ratings, numbers, equipment;
+    CMechEngines engines;
+    engines.Open();
+    for (engines.MoveFirst(); !engines.IsEOF(); engines.MoveNext()) {
+        names.push_back(engines.m_EngineName);
+        ratings.push_back(std::to_string(engines.m_Rating));
+    }
+    MechEquipment table;
+    table.Open();
+    for (table.MoveFirst(); !table.IsEOF(); table.MoveNext())
+        equipment.push_back(table.m_Item);
     ASSERT_FALSE(equipment.empty());
+    for (int halves = -200; halves <= 200; ++halves) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", halves / 2.0);
+        numbers.push_back(text);
+    }
+    for (int n = 101; n <= 999; ++n)
+        numbers.push_back(std::to_string(n));
     // What a location list can hold besides its fixed contents: the
     // equipment, and the entries the rules place by themselves.
     std::vector<std::string> slotEntries = {"Engine",   "Heat Sink",  "Double Sink",
                                             "Jump Jet", "Endo Steel", "Ferro Fibrous"};
     slotEntries.insert(slotEntries.end(), equipment.begin(), equipment.end());
+    // A label's text, whether it is centred, and whether it is sunken (a heading).
+    const std::tuple<const char*, bool, bool> labels[] = {{"WEAPONS AND COMPONENTS", true, true},
+                                                          {"LEFT TORSO FRONT", true, false},
+                                                          {"Engine Name", false, false}};
+    const std::pair<int, Qt::ScrollBarPolicy> lists[] = {
+        {IDC_WEAPONS, Qt::ScrollBarAlwaysOn},
+        {IDC_LIST_LEFTTORSO, Qt::ScrollBarAsNeeded},
+        {IDC_LIST_HEAD, Qt::ScrollBarAlwaysOff}};
     const auto whole = [](const QLineEdit& edit) {
         return QFontMetrics(edit.font()).horizontalAdvance(edit.text()) <= EditTextRoom(edit);
     };
     std::set<std::string> detailsShown;
     platform.body = [&](CDialog& dialog, QDialog& window) {
-        // Each box shows each value it can hold, through the dialog's own state.
         const bool sheet = &dialog == AfxGetApp()->m_pMainWnd;
+        // Not resizable; a close box always, a minimise box on the sheet only.
+        EXPECT_EQ(window.minimumSize(), window.maximumSize());
+        EXPECT_EQ(window.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint |
+                                          Qt::WindowMinimizeButtonHint),
+                  Qt::WindowCloseButtonHint | (sheet ? Qt::WindowMinimizeButtonHint : Qt::Widget));
+        if (sheet) {
+            const QList<QLabel*> all = window.findChildren<QLabel*>();
+            for (const auto& [text, centred, sunken] : labels) {
+                const auto label = std::find_if(all.begin(), all.end(),
+                                                [&](QLabel* l) { return l->text() == text; });
+                ASSERT_NE(label, all.end()) << text;
+                EXPECT_EQ(bool((*label)->alignment() & Qt::AlignHCenter), centred) << text;
+                EXPECT_EQ((*label)->frameShadow() == QFrame::Sunken, sunken) << text;
+            }
+            for (const auto& [id, policy] : lists)
+                EXPECT_EQ(ControlOf<QListWidget>(window, id)->verticalScrollBarPolicy(), policy)
+                    << id;
+            const PixelRect r = DluRectToPixels(465, 25, 120, 65, DialogBaseUnitsOf(window.font()));
+            EXPECT_EQ(ControlOf<QListWidget>(window, IDC_WEAPONS)->geometry(),
+                      QRect(r.x, r.y, r.width, r.height));
+            auto* edit = ControlOf<QLineEdit>(window, IDC_TONNAGE);
+            EXPECT_TRUE(edit->alignment() & Qt::AlignHCenter);
+            EXPECT_TRUE(edit->isReadOnly());
+            EXPECT_EQ(edit->focusPolicy(), Qt::NoFocus);
+            // A screen reader names a box by its label once it listens.
+            QAccessible::setActive(true);
+            EXPECT_EQ(ControlOf<QLineEdit>(window, IDC_ENGINE_NAME)->accessibleName(),
+                      "Engine Name");
+            QAccessible::setActive(false);
+        }
+        // Each box shows each value it can hold, through the dialog's own state.
         for (const DialogItem& item : dialog.Template().items) {
             auto* edit = ControlOf<QLineEdit>(window, item.id);
             if (!edit) continue;
-            if (!sheet) { // Equipment Details, opened below
+            if (!sheet) { // About, and Equipment Details opened below
                 EXPECT_TRUE(whole(*edit)) << edit->text().toStdString();
                 if (item.id == IDC_DETAILS_NAME) detailsShown.insert(edit->text().toStdString());
                 continue;
             }
-            for (const std::string& text : values.at(values.count(item.id) ? item.id : 0)) {
+            for (const std::string& text : item.id == IDC_ENGINE_NAME     ? names
+                                           : item.id == IDC_ENGINE_RATING ? ratings
+                                                                          : numbers) {
                 dialog.Control(item.id).text = text;
                 dialog.TouchControl(dialog.Control(item.id));
                 platform.Sync(dialog);
                 EXPECT_TRUE(whole(*edit)) << item.id << " cuts \"" << text << "\"";
             }
         }
-        if (!sheet) return;
-        // Every list with every entry it can hold, whole; a list narrower
-        // than a name shows it condensed. Only the arm lists, whose fixed
-        // actuators leave the least room, may carry a cut name as a tooltip.
-        const auto show = [&](int id, const std::vector<std::string>& items) {
-            dialog.Control(id).items = items;
-            dialog.TouchControl(dialog.Control(id));
-            platform.Sync(dialog);
-            const auto* list = ControlOf<QListWidget>(window, id);
-            for (int row = 0; row < list->count(); ++row)
-                EXPECT_TRUE(ShownRowWidth(*list, row) <= ListTextRoom(*list) ||
-                            ((id == IDC_LIST_LEFTARM || id == IDC_LIST_RIGHTARM) &&
-                             list->item(row)->toolTip() == list->item(row)->text()))
-                    << id << " cuts \"" << items[row] << "\"";
-        };
-        show(IDC_WEAPONS, equipment);
-        show(IDC_ENGINE_HEATSINKS, {"Heat Sink", "Double Sink"});
-        // A location list holds its fixed contents and one entry more at a
-        // time (never more than it has rows).
-        for (int id :
-             {IDC_LIST_HEAD, IDC_LIST_LEFTARM, IDC_LIST_LEFTTORSO, IDC_LIST_CENTRETORSO,
-              IDC_LIST_RIGHTTORSO, IDC_LIST_RIGHTARM, IDC_LIST_LEFTLEG, IDC_LIST_RIGHTLEG}) {
-            std::vector<std::string> items = dialog.Control(id).items;
-            items.emplace_back();
-            for (const std::string& entry : slotEntries) {
-                items.back() = entry;
-                show(id, items);
+        if (sheet) {
+            // Every list with every entry it can hold, whole; a list narrower
+            // than a name shows it condensed. Only the arm lists, whose fixed
+            // actuators leave the least room, may carry a cut name as a tooltip.
+            const auto show = [&](int id, const std::vector<std::string>& items) {
+                dialog.Control(id).items = items;
+                dialog.TouchControl(dialog.Control(id));
+                platform.Sync(dialog);
+                const auto* list = ControlOf<QListWidget>(window, id);
+                for (int row = 0; row < list->count(); ++row)
+                    EXPECT_TRUE(ShownRowWidth(*list, row) <= ListTextRoom(*list) ||
+                                ((id == IDC_LIST_LEFTARM || id == IDC_LIST_RIGHTARM) &&
+                                 list->item(row)->toolTip() == list->item(row)->text()))
+                        << id << " cuts \"" << items[row] << "\"";
+            };
+            show(IDC_ENGINE_HEATSINKS, {"Heat Sink", "Double Sink"});
+            // A location list holds its fixed contents and one entry more at a
+            // time (never more than it has rows).
+            for (int id :
+                 {IDC_LIST_HEAD, IDC_LIST_LEFTARM, IDC_LIST_LEFTTORSO, IDC_LIST_CENTRETORSO,
+                  IDC_LIST_RIGHTTORSO, IDC_LIST_RIGHTARM, IDC_LIST_LEFTLEG, IDC_LIST_RIGHTLEG}) {
+                std::vector<std::string> items = dialog.Control(id).items;
+                items.emplace_back();
+                for (const std::string& entry : slotEntries) {
+                    items.back() = entry;
+                    show(id, items);
+                }
             }
+            // Equipment Details, through a double-click on every weapon.
+            for (std::size_t row = 0; row < equipment.size(); ++row) {
+                show(IDC_WEAPONS, equipment);
+                dialog.DoubleClickList(IDC_WEAPONS, static_cast<int>(row));
+            }
+            // Menu states never change: greyed stays greyed, checked stays checked.
+            std::map<int, QAction*> menu;
+            for (QAction* action : window.findChildren<QAction*>())
+                menu[action->data().toInt()] = action;
+            EXPECT_FALSE(menu.at(ID_MECHTYPES_CLAN)->isEnabled());
+            menu.at(ID_MECHTYPES_INNERSPHERE)->trigger();
+            EXPECT_TRUE(menu.at(ID_MECHTYPES_INNERSPHERE)->isChecked());
+            menu.at(ID_APP_ABOUT)->trigger();
         }
-        // Equipment Details, through a double-click on every weapon.
-        for (std::size_t row = 0; row < equipment.size(); ++row) {
-            show(IDC_WEAPONS, equipment);
-            dialog.DoubleClickList(IDC_WEAPONS, static_cast<int>(row));
-        }
+        // Alt+F4 ends the window as the close box does, from a list as from a button.
+        const int focus = sheet ? IDC_WEAPONS : IDOK;
+        QTest::keyClick(ControlOf<QWidget>(window, focus), Qt::Key_F4, Qt::AltModifier);
+        EXPECT_EQ(dialog.GetResult(), IDCANCEL) << focus;
     };
     platform.RunSheet();
+    EXPECT_EQ(platform.dialogs, 2 + static_cast<int>(equipment.size())); // About, and Details
     EXPECT_EQ(platform.boxes, 0);
     EXPECT_EQ(detailsShown, std::set<std::string>(equipment.begin(), equipment.end()));
 }

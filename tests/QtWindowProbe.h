@@ -19,12 +19,6 @@
 #include <QtWidgets>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <functional>
-#include <map>
-#include <string>
-#include <vector>
-
 // The probe: a button that counts its presses into a centred box (which
 // starts at the template's "0"), and a list of two entries whose set-focus
 // notifications are counted and may be refused the way a placing rule does
@@ -113,32 +107,6 @@ class WindowPlatform : public CQtPlatform {
         QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
     }
 };
-
-// The texts the sheet's edit boxes can show on the open catalogues, by the
-// box's id (0: every box of weights and counts), and the equipment's names.
-inline std::map<int, std::vector<std::string>> ReadSheetValues() {
-    std::map<int, std::vector<std::string>> values;
-    CMechEngines engines;
-    engines.Open();
-    for (engines.MoveFirst(); !engines.IsEOF(); engines.MoveNext()) {
-        values[IDC_ENGINE_NAME].push_back(engines.m_EngineName);
-        values[IDC_ENGINE_RATING].push_back(std::to_string(engines.m_Rating));
-    }
-    MechEquipment equipment;
-    equipment.Open();
-    for (equipment.MoveFirst(); !equipment.IsEOF(); equipment.MoveNext())
-        values[IDC_WEAPONS].push_back(equipment.m_Item);
-    // Every weight and count: the half tons from -100 to 100 in the binding
-    // pass's format, and the whole numbers up to 999.
-    for (int halves = -200; halves <= 200; ++halves) {
-        char text[32];
-        std::snprintf(text, sizeof text, "%g", halves / 2.0);
-        values[0].push_back(text);
-    }
-    for (int n = 101; n <= 999; ++n)
-        values[0].push_back(std::to_string(n));
-    return values;
-}
 
 // The window tests' fixture: one Qt application for them all, and the platform.
 class QtWindowTest : public ::testing::Test {
