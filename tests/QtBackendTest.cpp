@@ -6,8 +6,6 @@
 // shown whole.
 
 #include "QtWindowProbe.h"
-#include "framework/qt/DialogUnits.h"
-#include "tests/TestSupport.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -170,13 +168,11 @@ TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCatalo
     for (table.MoveFirst(); !table.IsEOF(); table.MoveNext())
         equipment.push_back(table.m_Item);
     ASSERT_FALSE(equipment.empty());
-    for (int halves = -200; halves <= 200; ++halves) {
+    for (int n = -200; n <= 1099; ++n) {
         char text[32];
-        std::snprintf(text, sizeof text, "%g", halves / 2.0);
+        std::snprintf(text, sizeof text, "%g", n <= 200 ? n / 2.0 : n - 100.0);
         numbers.push_back(text);
     }
-    for (int n = 101; n <= 999; ++n)
-        numbers.push_back(std::to_string(n));
     // What a location list can hold besides its fixed contents: the
     // equipment, and the entries the rules place by themselves.
     std::vector<std::string> slotEntries = {"Engine",   "Heat Sink",  "Double Sink",
@@ -193,6 +189,11 @@ TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCatalo
     const auto whole = [](const QLineEdit& edit) {
         return QFontMetrics(edit.font()).horizontalAdvance(edit.text()) <= EditTextRoom(edit);
     };
+    // Alt+F4 ends a window as the close box does, from a list as from a button.
+    const auto altF4 = [](CDialog& dialog, QDialog& window, int focus) {
+        QTest::keyClick(ControlOf<QWidget>(window, focus), Qt::Key_F4, Qt::AltModifier);
+        EXPECT_EQ(dialog.GetResult(), IDCANCEL) << focus;
+    };
     std::set<std::string> detailsShown;
     platform.body = [&](CDialog& dialog, QDialog& window) {
         const bool sheet = &dialog == AfxGetApp()->m_pMainWnd;
@@ -201,40 +202,40 @@ TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCatalo
         EXPECT_EQ(window.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint |
                                           Qt::WindowMinimizeButtonHint),
                   Qt::WindowCloseButtonHint | (sheet ? Qt::WindowMinimizeButtonHint : Qt::Widget));
-        if (sheet) {
-            const QList<QLabel*> all = window.findChildren<QLabel*>();
-            for (const auto& [text, centred, sunken] : labels) {
-                const auto label = std::find_if(all.begin(), all.end(),
-                                                [&](QLabel* l) { return l->text() == text; });
-                ASSERT_NE(label, all.end()) << text;
-                EXPECT_EQ(bool((*label)->alignment() & Qt::AlignHCenter), centred) << text;
-                EXPECT_EQ((*label)->frameShadow() == QFrame::Sunken, sunken) << text;
+        if (!sheet) { // About, and Equipment Details opened below: their boxes show whole
+            for (const DialogItem& item : dialog.Template().items) {
+                auto* edit = ControlOf<QLineEdit>(window, item.id);
+                if (!edit) continue;
+                EXPECT_TRUE(whole(*edit)) << edit->text().toStdString();
+                if (item.id == IDC_DETAILS_NAME) detailsShown.insert(edit->text().toStdString());
             }
-            for (const auto& [id, policy] : lists)
-                EXPECT_EQ(ControlOf<QListWidget>(window, id)->verticalScrollBarPolicy(), policy)
-                    << id;
-            const PixelRect r = DluRectToPixels(465, 25, 120, 65, DialogBaseUnitsOf(window.font()));
-            EXPECT_EQ(ControlOf<QListWidget>(window, IDC_WEAPONS)->geometry(),
-                      QRect(r.x, r.y, r.width, r.height));
-            auto* edit = ControlOf<QLineEdit>(window, IDC_TONNAGE);
-            EXPECT_TRUE(edit->alignment() & Qt::AlignHCenter);
-            EXPECT_TRUE(edit->isReadOnly());
-            EXPECT_EQ(edit->focusPolicy(), Qt::NoFocus);
-            // A screen reader names a box by its label once it listens.
-            QAccessible::setActive(true);
-            EXPECT_EQ(ControlOf<QLineEdit>(window, IDC_ENGINE_NAME)->accessibleName(),
-                      "Engine Name");
-            QAccessible::setActive(false);
+            return altF4(dialog, window, IDOK);
         }
+        const QList<QLabel*> all = window.findChildren<QLabel*>();
+        for (const auto& [text, centred, sunken] : labels) {
+            const auto label =
+                std::find_if(all.begin(), all.end(), [&](QLabel* l) { return l->text() == text; });
+            ASSERT_NE(label, all.end()) << text;
+            EXPECT_EQ(bool((*label)->alignment() & Qt::AlignHCenter), centred) << text;
+            EXPECT_EQ((*label)->frameShadow() == QFrame::Sunken, sunken) << text;
+        }
+        for (const auto& [id, policy] : lists)
+            EXPECT_EQ(ControlOf<QListWidget>(window, id)->verticalScrollBarPolicy(), policy) << id;
+        const PixelRect r = DluRectToPixels(465, 25, 120, 65, DialogBaseUnitsOf(window.font()));
+        EXPECT_EQ(ControlOf<QListWidget>(window, IDC_WEAPONS)->geometry(),
+                  QRect(r.x, r.y, r.width, r.height));
+        auto* tonnage = ControlOf<QLineEdit>(window, IDC_TONNAGE);
+        EXPECT_TRUE(tonnage->alignment() & Qt::AlignHCenter);
+        EXPECT_TRUE(tonnage->isReadOnly());
+        EXPECT_EQ(tonnage->focusPolicy(), Qt::NoFocus);
+        // A screen reader names a box by its label once it listens.
+        QAccessible::setActive(true);
+        EXPECT_EQ(ControlOf<QLineEdit>(window, IDC_ENGINE_NAME)->accessibleName(), "Engine Name");
+        QAccessible::setActive(false);
         // Each box shows each value it can hold, through the dialog's own state.
         for (const DialogItem& item : dialog.Template().items) {
             auto* edit = ControlOf<QLineEdit>(window, item.id);
             if (!edit) continue;
-            if (!sheet) { // About, and Equipment Details opened below
-                EXPECT_TRUE(whole(*edit)) << edit->text().toStdString();
-                if (item.id == IDC_DETAILS_NAME) detailsShown.insert(edit->text().toStdString());
-                continue;
-            }
             for (const std::string& text : item.id == IDC_ENGINE_NAME     ? names
                                            : item.id == IDC_ENGINE_RATING ? ratings
                                                                           : numbers) {
@@ -244,54 +245,55 @@ TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCatalo
                 EXPECT_TRUE(whole(*edit)) << item.id << " cuts \"" << text << "\"";
             }
         }
-        if (sheet) {
-            // Every list with every entry it can hold, whole; a list narrower
-            // than a name shows it condensed. Only the arm lists, whose fixed
-            // actuators leave the least room, may carry a cut name as a tooltip.
-            const auto show = [&](int id, const std::vector<std::string>& items) {
-                dialog.Control(id).items = items;
-                dialog.TouchControl(dialog.Control(id));
-                platform.Sync(dialog);
-                const auto* list = ControlOf<QListWidget>(window, id);
-                for (int row = 0; row < list->count(); ++row)
-                    EXPECT_TRUE(ShownRowWidth(*list, row) <= ListTextRoom(*list) ||
-                                ((id == IDC_LIST_LEFTARM || id == IDC_LIST_RIGHTARM) &&
-                                 list->item(row)->toolTip() == list->item(row)->text()))
-                        << id << " cuts \"" << items[row] << "\"";
-            };
-            show(IDC_ENGINE_HEATSINKS, {"Heat Sink", "Double Sink"});
-            // A location list holds its fixed contents and one entry more at a
-            // time (never more than it has rows).
-            for (int id :
-                 {IDC_LIST_HEAD, IDC_LIST_LEFTARM, IDC_LIST_LEFTTORSO, IDC_LIST_CENTRETORSO,
-                  IDC_LIST_RIGHTTORSO, IDC_LIST_RIGHTARM, IDC_LIST_LEFTLEG, IDC_LIST_RIGHTLEG}) {
-                std::vector<std::string> items = dialog.Control(id).items;
-                items.emplace_back();
-                for (const std::string& entry : slotEntries) {
-                    items.back() = entry;
-                    show(id, items);
-                }
+        // Every list with every entry it can hold, whole; a list narrower
+        // than a name shows it condensed. Only the arm lists, whose fixed
+        // actuators leave the least room, may carry a cut name as a tooltip.
+        const auto show = [&](int id, const std::vector<std::string>& items) {
+            dialog.Control(id).items = items;
+            dialog.TouchControl(dialog.Control(id));
+            platform.Sync(dialog);
+            const auto* list = ControlOf<QListWidget>(window, id);
+            for (int row = 0; row < list->count(); ++row)
+                EXPECT_TRUE(ShownRowWidth(*list, row) <= ListTextRoom(*list) ||
+                            ((id == IDC_LIST_LEFTARM || id == IDC_LIST_RIGHTARM) &&
+                             list->item(row)->toolTip() == list->item(row)->text()))
+                    << id << " cuts \"" << items[row] << "\"";
+        };
+        show(IDC_ENGINE_HEATSINKS, {"Heat Sink", "Double Sink"});
+        // A location list holds its fixed contents and one entry more at a
+        // time (never more than it has rows).
+        for (int id :
+             {IDC_LIST_HEAD, IDC_LIST_LEFTARM, IDC_LIST_LEFTTORSO, IDC_LIST_CENTRETORSO,
+              IDC_LIST_RIGHTTORSO, IDC_LIST_RIGHTARM, IDC_LIST_LEFTLEG, IDC_LIST_RIGHTLEG}) {
+            std::vector<std::string> items = dialog.Control(id).items;
+            items.emplace_back();
+            for (const std::string& entry : slotEntries) {
+                items.back() = entry;
+                show(id, items);
             }
-            // Equipment Details, through a double-click on every weapon.
-            for (std::size_t row = 0; row < equipment.size(); ++row) {
-                show(IDC_WEAPONS, equipment);
-                dialog.DoubleClickList(IDC_WEAPONS, static_cast<int>(row));
-            }
-            // Menu states never change: greyed stays greyed, checked stays checked.
-            std::map<int, QAction*> menu;
-            for (QAction* action : window.findChildren<QAction*>())
-                menu[action->data().toInt()] = action;
-            EXPECT_FALSE(menu.at(ID_MECHTYPES_CLAN)->isEnabled());
-            menu.at(ID_MECHTYPES_INNERSPHERE)->trigger();
-            EXPECT_TRUE(menu.at(ID_MECHTYPES_INNERSPHERE)->isChecked());
-            menu.at(ID_APP_ABOUT)->trigger();
         }
-        // Alt+F4 ends the window as the close box does, from a list as from a button.
-        const int focus = sheet ? IDC_WEAPONS : IDOK;
-        QTest::keyClick(ControlOf<QWidget>(window, focus), Qt::Key_F4, Qt::AltModifier);
-        EXPECT_EQ(dialog.GetResult(), IDCANCEL) << focus;
+        // Equipment Details, through a double-click on every weapon.
+        for (std::size_t row = 0; row < equipment.size(); ++row) {
+            show(IDC_WEAPONS, equipment);
+            dialog.DoubleClickList(IDC_WEAPONS, static_cast<int>(row));
+        }
+        // Menu states never change: greyed stays greyed, checked stays checked.
+        std::map<int, QAction*> menu;
+        for (QAction* action : window.findChildren<QAction*>())
+            menu[action->data().toInt()] = action;
+        EXPECT_FALSE(menu.at(ID_MECHTYPES_CLAN)->isEnabled());
+        menu.at(ID_MECHTYPES_INNERSPHERE)->trigger();
+        EXPECT_TRUE(menu.at(ID_MECHTYPES_INNERSPHERE)->isChecked());
+        menu.at(ID_APP_ABOUT)->trigger();
+        altF4(dialog, window, IDC_WEAPONS);
     };
-    platform.RunSheet();
+    ResetProgramWideValues();
+    CKestravDlg design;
+    AfxGetApp()->m_pMainWnd = &design;
+    design.DoModal();
+    AfxGetApp()->m_pMainWnd = nullptr;
+    ResetProgramWideValues();
+    SetCatalogFolderForTesting("");
     EXPECT_EQ(platform.dialogs, 2 + static_cast<int>(equipment.size())); // About, and Details
     EXPECT_EQ(platform.boxes, 0);
     EXPECT_EQ(detailsShown, std::set<std::string>(equipment.begin(), equipment.end()));

@@ -13,11 +13,10 @@
 #include "framework/qt/QtPlatform.h"
 #include "res/Templates.h"
 #include "res/resource.h"
-#include "testing/HeadlessSheet.h"
+#include "tests/TestSupport.h"
 
 #include <QtTest>
 #include <QtWidgets>
-#include <gtest/gtest.h>
 
 // The probe: a button that counts its presses into a centred box (which
 // starts at the template's "0"), and a list of two entries whose set-focus
@@ -76,21 +75,6 @@ class WindowPlatform : public CQtPlatform {
     std::string lastBox;          // the text of the last message box
     bool lastBoxIconless = false; // its OK button carried no icon
 
-    // Starts the design sheet on the shipped catalogues; body runs for it
-    // and for every dialog opened over it.
-    void RunSheet() {
-        SetCatalogFolderForTesting(KESTRAV_CATALOG_DIR);
-        ResetProgramWideValues();
-        {
-            CKestravDlg sheet;
-            AfxGetApp()->m_pMainWnd = &sheet;
-            sheet.DoModal();
-            AfxGetApp()->m_pMainWnd = nullptr;
-        }
-        ResetProgramWideValues();
-        SetCatalogFolderForTesting("");
-    }
-
   protected:
     void DialogShown(CDialog& dialog, QDialog& window) override {
         ++dialogs;
@@ -111,19 +95,15 @@ class WindowPlatform : public CQtPlatform {
 // The window tests' fixture: one Qt application for them all, and the platform.
 class QtWindowTest : public ::testing::Test {
   protected:
+    // The application lives until the program ends.
     static void SetUpTestSuite() {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "kestrav_unit_tests", *argv[] = {name, nullptr};
-        if (!QApplication::instance()) application = new QApplication(argc, argv);
-    }
-    static void TearDownTestSuite() {
-        delete application;
-        application = nullptr;
+        if (!QApplication::instance()) new QApplication(argc, argv);
     }
     void SetUp() override { AfxGetApp()->m_pPlatform = &platform; }
     void TearDown() override { AfxGetApp()->m_pPlatform = nullptr; }
 
     WindowPlatform platform;
-    static inline QApplication* application = nullptr;
 };
