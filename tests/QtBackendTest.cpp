@@ -114,7 +114,6 @@ TEST_F(QtWindowTest, OnlyChangesAndWholeRowsAreShownAndOnlyTabFocusIsReported) {
         EXPECT_EQ(dialog.setFocusCount, 0);
         // A refusal that leaves the focus, then one that moves it to the
         // window first: a box each, not a second one when the box closes.
-        dialog.refuse = true;
         for (bool moveFocusFirst : {false, true}) {
             window.activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -175,17 +174,16 @@ TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCatalo
     }
     // What a location list can hold besides its fixed contents: the
     // equipment, and the entries the rules place by themselves.
-    std::vector<std::string> slotEntries = {"Engine",   "Heat Sink",  "Double Sink",
-                                            "Jump Jet", "Endo Steel", "Ferro Fibrous"};
-    slotEntries.insert(slotEntries.end(), equipment.begin(), equipment.end());
+    std::vector<std::string> slotEntries = equipment;
+    slotEntries.insert(slotEntries.end(), {"Engine", "Heat Sink", "Double Sink", "Jump Jet",
+                                           "Endo Steel", "Ferro Fibrous"});
     // A label's text, whether it is centred, and whether it is sunken (a heading).
     const std::tuple<const char*, bool, bool> labels[] = {{"WEAPONS AND COMPONENTS", true, true},
                                                           {"LEFT TORSO FRONT", true, false},
                                                           {"Engine Name", false, false}};
-    const std::pair<int, Qt::ScrollBarPolicy> lists[] = {
-        {IDC_WEAPONS, Qt::ScrollBarAlwaysOn},
-        {IDC_LIST_LEFTTORSO, Qt::ScrollBarAsNeeded},
-        {IDC_LIST_HEAD, Qt::ScrollBarAlwaysOff}};
+    const std::pair<int, Qt::ScrollBarPolicy> bars[] = {{IDC_WEAPONS, Qt::ScrollBarAlwaysOn},
+                                                        {IDC_LIST_LEFTTORSO, Qt::ScrollBarAsNeeded},
+                                                        {IDC_LIST_HEAD, Qt::ScrollBarAlwaysOff}};
     const auto whole = [](const QLineEdit& edit) {
         return QFontMetrics(edit.font()).horizontalAdvance(edit.text()) <= EditTextRoom(edit);
     };
@@ -202,15 +200,25 @@ TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCatalo
         EXPECT_EQ(window.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint |
                                           Qt::WindowMinimizeButtonHint),
                   Qt::WindowCloseButtonHint | (sheet ? Qt::WindowMinimizeButtonHint : Qt::Widget));
-        if (!sheet) { // About, and Equipment Details opened below: their boxes show whole
-            for (const DialogItem& item : dialog.Template().items) {
-                auto* edit = ControlOf<QLineEdit>(window, item.id);
-                if (!edit) continue;
+        // Each box of the sheet shows each value it can hold, through the
+        // dialog's own state; About and Equipment Details (opened below) show theirs.
+        for (const DialogItem& item : dialog.Template().items) {
+            auto* edit = ControlOf<QLineEdit>(window, item.id);
+            if (!edit) continue;
+            if (!sheet) {
                 EXPECT_TRUE(whole(*edit)) << edit->text().toStdString();
                 if (item.id == IDC_DETAILS_NAME) detailsShown.insert(edit->text().toStdString());
+                continue;
             }
-            return altF4(dialog, window, IDOK);
+            for (const std::string& text : item.id == IDC_ENGINE_NAME     ? names
+                                           : item.id == IDC_ENGINE_RATING ? ratings
+                                                                          : numbers) {
+                dialog.GetDlgItem(item.id).SetWindowText(text);
+                platform.Sync(dialog);
+                EXPECT_TRUE(whole(*edit)) << item.id << " cuts \"" << text << "\"";
+            }
         }
+        if (!sheet) return altF4(dialog, window, IDOK);
         const QList<QLabel*> all = window.findChildren<QLabel*>();
         for (const auto& [text, centred, sunken] : labels) {
             const auto label =
@@ -219,7 +227,7 @@ TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCatalo
             EXPECT_EQ(bool((*label)->alignment() & Qt::AlignHCenter), centred) << text;
             EXPECT_EQ((*label)->frameShadow() == QFrame::Sunken, sunken) << text;
         }
-        for (const auto& [id, policy] : lists)
+        for (const auto& [id, policy] : bars)
             EXPECT_EQ(ControlOf<QListWidget>(window, id)->verticalScrollBarPolicy(), policy) << id;
         const PixelRect r = DluRectToPixels(465, 25, 120, 65, DialogBaseUnitsOf(window.font()));
         EXPECT_EQ(ControlOf<QListWidget>(window, IDC_WEAPONS)->geometry(),
@@ -232,19 +240,6 @@ TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCatalo
         QAccessible::setActive(true);
         EXPECT_EQ(ControlOf<QLineEdit>(window, IDC_ENGINE_NAME)->accessibleName(), "Engine Name");
         QAccessible::setActive(false);
-        // Each box shows each value it can hold, through the dialog's own state.
-        for (const DialogItem& item : dialog.Template().items) {
-            auto* edit = ControlOf<QLineEdit>(window, item.id);
-            if (!edit) continue;
-            for (const std::string& text : item.id == IDC_ENGINE_NAME     ? names
-                                           : item.id == IDC_ENGINE_RATING ? ratings
-                                                                          : numbers) {
-                dialog.Control(item.id).text = text;
-                dialog.TouchControl(dialog.Control(item.id));
-                platform.Sync(dialog);
-                EXPECT_TRUE(whole(*edit)) << item.id << " cuts \"" << text << "\"";
-            }
-        }
         // Every list with every entry it can hold, whole; a list narrower
         // than a name shows it condensed. Only the arm lists, whose fixed
         // actuators leave the least room, may carry a cut name as a tooltip.

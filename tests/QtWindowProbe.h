@@ -48,7 +48,6 @@ class ProbeDialog : public CDialog {
     }
     void OnSetfocusList() {
         ++setFocusCount;
-        if (!refuse) return;
         if (moveFocusFirst) SetFocus();
         MessageBox("Cannont fit component into this location.", "ALLOCATION ERROR");
     }
@@ -58,7 +57,7 @@ class ProbeDialog : public CDialog {
         500, "Probe", 210, 80, "MS Sans Serif", 8, DialogStyle::Caption, kProbeItems};
     CListBox m_list;
     int setFocusCount = 0, presses = 0;
-    bool refuse = false, moveFocusFirst = true;
+    bool moveFocusFirst = true;
 };
 
 // A control's widget in a dialog's window.
