@@ -1,13 +1,12 @@
 // The Qt backend: dialog-unit arithmetic, word wrapping, double-click
-// pairing, list keys and labels; the design sheet and the About box over it
-// as their templates draw them, Alt+F4 included; a small probe dialog for
-// what is shown again, whole rows, the Tab key's focus and help; and every
-// value the shipped catalogues can put in the sheet's boxes and lists,
-// shown whole.
+// pairing, list keys and labels; a small probe dialog for what is shown
+// again, whole rows and the Tab key's focus; help; and one run of the design
+// sheet: its looks, About and Equipment Details over it as their templates
+// draw them, Alt+F4 on each, and every value the shipped catalogues can put
+// in the sheet's boxes and lists, shown whole.
 
 #include "QtWindowProbe.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <set>
 
@@ -167,11 +166,8 @@ TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCatalo
     for (table.MoveFirst(); !table.IsEOF(); table.MoveNext())
         equipment.push_back(table.m_Item);
     ASSERT_FALSE(equipment.empty());
-    for (int n = -200; n <= 1099; ++n) {
-        char text[32];
-        std::snprintf(text, sizeof text, "%g", n <= 200 ? n / 2.0 : n - 100.0);
-        numbers.push_back(text);
-    }
+    for (int n = -200; n <= 1099; ++n)
+        numbers.push_back(QString::number(n <= 200 ? n / 2.0 : n - 100.0).toStdString());
     // What a location list can hold besides its fixed contents: the
     // equipment, and the entries the rules place by themselves.
     std::vector<std::string> slotEntries = equipment;

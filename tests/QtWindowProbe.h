@@ -1,8 +1,7 @@
 // Set-up of the Qt window tests: their fixture with one offscreen Qt
 // application, a platform that runs a test body while each dialog (the
 // design sheet and what it opens, or a small probe dialog) is on screen and
-// answers its message boxes, the probe itself, and the texts the sheet's
-// boxes and lists can show on the open catalogues. Header only: the unit
+// answers its message boxes, and the probe itself. Header only: the unit
 // tests are its one user.
 #pragma once
 
