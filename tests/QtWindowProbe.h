@@ -19,7 +19,7 @@
 
 // The probe: a button that counts its presses into a centred box (which
 // starts at the template's "0"), and a list of two entries whose set-focus
-// notifications are counted and may be refused the way a placing rule does
+// notifications are counted and refused the way a placing rule does
 // (focus to the window first, or not).
 inline constexpr int kProbeButton = 10, kProbeList = 12, kProbeEdit = 13;
 inline const DialogItem kProbeItems[] = {
