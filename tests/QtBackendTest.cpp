@@ -1,15 +1,11 @@
 // The Qt backend: dialog-unit arithmetic, word wrapping, double-click
-// pairing, list keys and labels; the design sheet and the About box over it
-// as their templates draw them, Alt+F4 included; a small probe dialog for
-// what is shown again, whole rows, the Tab key's focus and help; and every
-// value the shipped catalogues can put in the sheet's boxes and lists,
-// shown whole.
+// pairing, list keys and labels; a small probe dialog for what is shown
+// again, whole rows and the Tab key's focus; help; and one run of the design
+// sheet: its looks, About and Equipment Details over it as their templates
+// draw them, Alt+F4 on each, and every value the shipped catalogues can put
+// in the sheet's boxes and lists, shown whole.
 
-#include "framework/qt/DialogUnits.h"
 #include "QtWindowProbe.h"
-#include "tests/TestSupport.h"
-
-#include <QAccessible>
 
 #include <filesystem>
 #include <set>
@@ -42,17 +38,15 @@ TEST(WrapWordsTest, WrapsByWidthAndDropsThePaddingSpaces) {
 
 TEST(DoubleClickTrackerTest, OnlyTheSecondPressOfAPairBelongsToADoubleClick) {
     DoubleClickTracker tracker(400, 5);
-    EXPECT_FALSE(tracker.IsSecondPress(1000, 10, 10, 1));
-    EXPECT_TRUE(tracker.IsSecondPress(1200, 12, 9, 1));
-    // A third press starts a new pair.
-    EXPECT_FALSE(tracker.IsSecondPress(1300, 12, 9, 1));
-    // Too late, too far, or another button: a click of its own.
-    EXPECT_FALSE(tracker.IsSecondPress(1800, 12, 9, 1));
-    EXPECT_FALSE(tracker.IsSecondPress(1900, 30, 9, 1));
-    EXPECT_FALSE(tracker.IsSecondPress(2000, 30, 9, 2));
-    EXPECT_TRUE(tracker.IsSecondPress(2100, 30, 9, 2));
-    // A clock that went back is not a double-click.
-    EXPECT_FALSE(tracker.IsSecondPress(50, 30, 9, 2));
+    // Each press (time, place, button) and whether it is the second of a
+    // pair: a third press starts a new pair; too late, too far or another
+    // button is a click of its own; a clock that went back pairs nothing.
+    const std::tuple<unsigned long, int, int, int, bool> presses[] = {
+        {1000, 10, 10, 1, false}, {1200, 12, 9, 1, true},  {1300, 12, 9, 1, false},
+        {1800, 12, 9, 1, false},  {1900, 30, 9, 1, false}, {2000, 30, 9, 2, false},
+        {2100, 30, 9, 2, true},   {50, 30, 9, 2, false}};
+    for (const auto& [time, x, y, button, second] : presses)
+        EXPECT_EQ(tracker.IsSecondPress(time, x, y, button), second) << time;
 }
 
 // The moves the keyboard scenario does not make: at the ends, and in an empty list.
@@ -84,70 +78,14 @@ TEST(LabelTest, EveryBoxAndListIsKnownByItsLabelOrHeading) {
 
 // ---- Real windows ----
 
-// The sheet and the About box over it, as their templates draw them.
-TEST_F(QtWindowTest, TheWidgetsShowTheirTemplatesLooks) {
-    // A label's text, whether it is centred, and whether it is sunken (a heading).
-    const std::tuple<const char*, bool, bool> labels[] = {{"WEAPONS AND COMPONENTS", true, true},
-                                                          {"LEFT TORSO FRONT", true, false},
-                                                          {"Engine Name", false, false}};
-    const std::pair<int, Qt::ScrollBarPolicy> lists[] = {
-        {IDC_WEAPONS, Qt::ScrollBarAlwaysOn},
-        {IDC_LIST_LEFTTORSO, Qt::ScrollBarAsNeeded},
-        {IDC_LIST_HEAD, Qt::ScrollBarAlwaysOff}};
-    platform.RunSheet(KESTRAV_CATALOG_DIR, [&](CDialog& dialog, QDialog& window) {
-        const bool sheet = &dialog == AfxGetApp()->m_pMainWnd;
-        EXPECT_EQ(window.minimumSize(), window.maximumSize()); // not resizable
-        EXPECT_TRUE(window.windowFlags() & Qt::WindowCloseButtonHint);
-        EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
-        EXPECT_EQ(bool(window.windowFlags() & Qt::WindowMinimizeButtonHint), sheet);
-        if (sheet) {
-            const QList<QLabel*> all = window.findChildren<QLabel*>();
-            for (const auto& [text, centred, sunken] : labels) {
-                const auto label = std::find_if(all.begin(), all.end(),
-                                                [&](QLabel* l) { return l->text() == text; });
-                ASSERT_NE(label, all.end()) << text;
-                EXPECT_EQ(bool((*label)->alignment() & Qt::AlignHCenter), centred) << text;
-                EXPECT_EQ((*label)->frameShadow() == QFrame::Sunken, sunken) << text;
-            }
-            for (const auto& [id, policy] : lists)
-                EXPECT_EQ(ControlOf<QListWidget>(window, id)->verticalScrollBarPolicy(), policy)
-                    << id;
-            const PixelRect r = DluRectToPixels(465, 25, 120, 65, DialogBaseUnitsOf(window.font()));
-            EXPECT_EQ(ControlOf<QListWidget>(window, IDC_WEAPONS)->geometry(),
-                      QRect(r.x, r.y, r.width, r.height));
-            auto* edit = ControlOf<QLineEdit>(window, IDC_TONNAGE);
-            EXPECT_TRUE(edit->alignment() & Qt::AlignHCenter);
-            EXPECT_TRUE(edit->isReadOnly());
-            EXPECT_EQ(edit->focusPolicy(), Qt::NoFocus);
-            // A screen reader names a box by its label once it listens.
-            QAccessible::setActive(true);
-            EXPECT_EQ(ControlOf<QLineEdit>(window, IDC_ENGINE_NAME)->accessibleName(),
-                      "Engine Name");
-            QAccessible::setActive(false);
-            // Menu states never change: greyed stays greyed, checked stays checked.
-            std::map<int, QAction*> menu;
-            for (QAction* action : window.findChildren<QAction*>())
-                menu[action->data().toInt()] = action;
-            EXPECT_FALSE(menu.at(ID_MECHTYPES_CLAN)->isEnabled());
-            menu.at(ID_MECHTYPES_INNERSPHERE)->trigger();
-            EXPECT_TRUE(menu.at(ID_MECHTYPES_INNERSPHERE)->isChecked());
-            menu.at(ID_APP_ABOUT)->trigger();
-        }
-        // Alt+F4 ends the window as the close box does, from a list as from a button.
-        const int focus = sheet ? IDC_WEAPONS : IDOK;
-        QTest::keyClick(ControlOf<QWidget>(window, focus), Qt::Key_F4, Qt::AltModifier);
-        EXPECT_EQ(dialog.GetResult(), IDCANCEL) << focus;
-    });
-    EXPECT_EQ(platform.dialogs, 2); // the sheet, and About over it
-}
-
 // The probe's window shows again only what changed, draws whole rows only,
 // and reports the focus only when the Tab key moves it.
 TEST_F(QtWindowTest, OnlyChangesAndWholeRowsAreShownAndOnlyTabFocusIsReported) {
-    platform.RunProbe([this](ProbeDialog& dialog, QDialog& window) {
-        auto* list = ControlOf<QListWidget>(window, probe::kList);
-        auto* button = ControlOf<QPushButton>(window, probe::kButton);
-        auto* edit = ControlOf<QLineEdit>(window, probe::kEdit);
+    ProbeDialog dialog;
+    platform.body = [&](CDialog&, QDialog& window) {
+        auto* list = ControlOf<QListWidget>(window, kProbeList);
+        auto* button = ControlOf<QPushButton>(window, kProbeButton);
+        auto* edit = ControlOf<QLineEdit>(window, kProbeEdit);
         EXPECT_EQ(edit->text(), "0"); // as the template has it: untouched since
         QListWidgetItem* first = list->item(0);
         QTest::mouseClick(button, Qt::LeftButton);
@@ -175,7 +113,6 @@ TEST_F(QtWindowTest, OnlyChangesAndWholeRowsAreShownAndOnlyTabFocusIsReported) {
         EXPECT_EQ(dialog.setFocusCount, 0);
         // A refusal that leaves the focus, then one that moves it to the
         // window first: a box each, not a second one when the box closes.
-        dialog.refuse = true;
         for (bool moveFocusFirst : {false, true}) {
             window.activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -187,7 +124,8 @@ TEST_F(QtWindowTest, OnlyChangesAndWholeRowsAreShownAndOnlyTabFocusIsReported) {
             EXPECT_EQ(window.focusWidget() == &window, moveFocusFirst);
         }
         EXPECT_EQ(dialog.setFocusCount, 2);
-    });
+    };
+    dialog.DoModal();
 }
 
 TEST_F(QtWindowTest, HelpOpensInTheProgramsOwnWindowOrSaysWhereTheDocumentWasLookedFor) {
@@ -208,35 +146,103 @@ TEST_F(QtWindowTest, HelpOpensInTheProgramsOwnWindowOrSaysWhereTheDocumentWasLoo
     EXPECT_EQ(platform.HelpBrowser(), nullptr);
 }
 
-// ---- Every value the shipped catalogues can show fits the sheet ----
-
-TEST_F(QtWindowTest, EveryValueOfTheShippedCataloguesShowsWholeInItsBoxOrList) {
+// The sheet, the About box and Equipment Details as their templates draw
+// them, each value the shipped catalogues can put in the sheet's boxes and
+// lists shown whole, and Alt+F4 ending each window through the Cancel path.
+TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCataloguesWhole) {
+    // What the boxes can show: the engines' names and ratings, and every
+    // weight and count (the half tons from -100 to 100 in the binding pass's
+    // format, and the whole numbers up to 999).
     SetCatalogFolderForTesting(KESTRAV_CATALOG_DIR);
-    const SheetValues values = ReadSheetValues();
-    ASSERT_FALSE(values.equipment.empty());
+    std::vector<std::string> names, ratings, numbers, equipment;
+    CMechEngines engines;
+    engines.Open();
+    for (engines.MoveFirst(); !engines.IsEOF(); engines.MoveNext()) {
+        names.push_back(engines.m_EngineName);
+        ratings.push_back(std::to_string(engines.m_Rating));
+    }
+    MechEquipment table;
+    table.Open();
+    for (table.MoveFirst(); !table.IsEOF(); table.MoveNext())
+        equipment.push_back(table.m_Item);
+    ASSERT_FALSE(equipment.empty());
+    for (int n = -200; n <= 1099; ++n)
+        numbers.push_back(QString::number(n <= 200 ? n / 2.0 : n - 100.0).toStdString());
+    // What a location list can hold besides its fixed contents: the
+    // equipment, and the entries the rules place by themselves.
+    std::vector<std::string> slotEntries = equipment;
+    slotEntries.insert(slotEntries.end(), {"Engine", "Heat Sink", "Double Sink", "Jump Jet",
+                                           "Endo Steel", "Ferro Fibrous"});
+    // A label's text, whether it is centred, and whether it is sunken (a heading).
+    const std::tuple<const char*, bool, bool> labels[] = {{"WEAPONS AND COMPONENTS", true, true},
+                                                          {"LEFT TORSO FRONT", true, false},
+                                                          {"Engine Name", false, false}};
+    const std::pair<int, Qt::ScrollBarPolicy> bars[] = {{IDC_WEAPONS, Qt::ScrollBarAlwaysOn},
+                                                        {IDC_LIST_LEFTTORSO, Qt::ScrollBarAsNeeded},
+                                                        {IDC_LIST_HEAD, Qt::ScrollBarAlwaysOff}};
+    const auto whole = [](const QLineEdit& edit) {
+        return QFontMetrics(edit.font()).horizontalAdvance(edit.text()) <= EditTextRoom(edit);
+    };
+    // Alt+F4 ends a window as the close box does, from a list as from a button.
+    const auto altF4 = [](CDialog& dialog, QDialog& window, int focus) {
+        QTest::keyClick(ControlOf<QWidget>(window, focus), Qt::Key_F4, Qt::AltModifier);
+        EXPECT_EQ(dialog.GetResult(), IDCANCEL) << focus;
+    };
     std::set<std::string> detailsShown;
-    platform.RunSheet(KESTRAV_CATALOG_DIR, [&](CDialog& dialog, QDialog& window) {
-        // Each box shows each value it can hold, through the dialog's own state.
+    platform.body = [&](CDialog& dialog, QDialog& window) {
         const bool sheet = &dialog == AfxGetApp()->m_pMainWnd;
+        // Not resizable; a close box always, a minimise box on the sheet only.
+        EXPECT_EQ(window.minimumSize(), window.maximumSize());
+        EXPECT_EQ(window.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint |
+                                          Qt::WindowMinimizeButtonHint),
+                  Qt::WindowCloseButtonHint | (sheet ? Qt::WindowMinimizeButtonHint : Qt::Widget));
+        // Each box of the sheet shows each value it can hold, through the
+        // dialog's own state; About and Equipment Details (opened below) show theirs.
         for (const DialogItem& item : dialog.Template().items) {
             auto* edit = ControlOf<QLineEdit>(window, item.id);
             if (!edit) continue;
-            if (!sheet) { // Equipment Details, opened below
-                EXPECT_TRUE(EditShowsWhole(*edit)) << edit->text().toStdString();
+            if (!sheet) {
+                EXPECT_TRUE(whole(*edit)) << edit->text().toStdString();
                 if (item.id == IDC_DETAILS_NAME) detailsShown.insert(edit->text().toStdString());
                 continue;
             }
-            for (const std::string& text : values.ForBox(item.id)) {
-                platform.ShowText(dialog, item.id, text);
-                EXPECT_TRUE(EditShowsWhole(*edit)) << item.id << " cuts \"" << text << "\"";
+            for (const std::string& text : item.id == IDC_ENGINE_NAME     ? names
+                                           : item.id == IDC_ENGINE_RATING ? ratings
+                                                                          : numbers) {
+                dialog.GetDlgItem(item.id).SetWindowText(text);
+                platform.Sync(dialog);
+                EXPECT_TRUE(whole(*edit)) << item.id << " cuts \"" << text << "\"";
             }
         }
-        if (!sheet) return;
+        if (!sheet) return altF4(dialog, window, IDOK);
+        const QList<QLabel*> all = window.findChildren<QLabel*>();
+        for (const auto& [text, centred, sunken] : labels) {
+            const auto label =
+                std::find_if(all.begin(), all.end(), [&](QLabel* l) { return l->text() == text; });
+            ASSERT_NE(label, all.end()) << text;
+            EXPECT_EQ(bool((*label)->alignment() & Qt::AlignHCenter), centred) << text;
+            EXPECT_EQ((*label)->frameShadow() == QFrame::Sunken, sunken) << text;
+        }
+        for (const auto& [id, policy] : bars)
+            EXPECT_EQ(ControlOf<QListWidget>(window, id)->verticalScrollBarPolicy(), policy) << id;
+        const PixelRect r = DluRectToPixels(465, 25, 120, 65, DialogBaseUnitsOf(window.font()));
+        EXPECT_EQ(ControlOf<QListWidget>(window, IDC_WEAPONS)->geometry(),
+                  QRect(r.x, r.y, r.width, r.height));
+        auto* tonnage = ControlOf<QLineEdit>(window, IDC_TONNAGE);
+        EXPECT_TRUE(tonnage->alignment() & Qt::AlignHCenter);
+        EXPECT_TRUE(tonnage->isReadOnly());
+        EXPECT_EQ(tonnage->focusPolicy(), Qt::NoFocus);
+        // A screen reader names a box by its label once it listens.
+        QAccessible::setActive(true);
+        EXPECT_EQ(ControlOf<QLineEdit>(window, IDC_ENGINE_NAME)->accessibleName(), "Engine Name");
+        QAccessible::setActive(false);
         // Every list with every entry it can hold, whole; a list narrower
         // than a name shows it condensed. Only the arm lists, whose fixed
         // actuators leave the least room, may carry a cut name as a tooltip.
         const auto show = [&](int id, const std::vector<std::string>& items) {
-            platform.ShowItems(dialog, id, items);
+            dialog.Control(id).items = items;
+            dialog.TouchControl(dialog.Control(id));
+            platform.Sync(dialog);
             const auto* list = ControlOf<QListWidget>(window, id);
             for (int row = 0; row < list->count(); ++row)
                 EXPECT_TRUE(ShownRowWidth(*list, row) <= ListTextRoom(*list) ||
@@ -244,7 +250,6 @@ TEST_F(QtWindowTest, EveryValueOfTheShippedCataloguesShowsWholeInItsBoxOrList) {
                              list->item(row)->toolTip() == list->item(row)->text()))
                     << id << " cuts \"" << items[row] << "\"";
         };
-        show(IDC_WEAPONS, values.equipment);
         show(IDC_ENGINE_HEATSINKS, {"Heat Sink", "Double Sink"});
         // A location list holds its fixed contents and one entry more at a
         // time (never more than it has rows).
@@ -253,20 +258,36 @@ TEST_F(QtWindowTest, EveryValueOfTheShippedCataloguesShowsWholeInItsBoxOrList) {
               IDC_LIST_RIGHTTORSO, IDC_LIST_RIGHTARM, IDC_LIST_LEFTLEG, IDC_LIST_RIGHTLEG}) {
             std::vector<std::string> items = dialog.Control(id).items;
             items.emplace_back();
-            for (const std::string& entry : values.slotEntries) {
+            for (const std::string& entry : slotEntries) {
                 items.back() = entry;
                 show(id, items);
             }
         }
         // Equipment Details, through a double-click on every weapon.
-        for (std::size_t row = 0; row < values.equipment.size(); ++row) {
-            show(IDC_WEAPONS, values.equipment);
+        for (std::size_t row = 0; row < equipment.size(); ++row) {
+            show(IDC_WEAPONS, equipment);
             dialog.DoubleClickList(IDC_WEAPONS, static_cast<int>(row));
         }
-    });
+        // Menu states never change: greyed stays greyed, checked stays checked.
+        std::map<int, QAction*> menu;
+        for (QAction* action : window.findChildren<QAction*>())
+            menu[action->data().toInt()] = action;
+        EXPECT_FALSE(menu.at(ID_MECHTYPES_CLAN)->isEnabled());
+        menu.at(ID_MECHTYPES_INNERSPHERE)->trigger();
+        EXPECT_TRUE(menu.at(ID_MECHTYPES_INNERSPHERE)->isChecked());
+        menu.at(ID_APP_ABOUT)->trigger();
+        altF4(dialog, window, IDC_WEAPONS);
+    };
+    ResetProgramWideValues();
+    CKestravDlg design;
+    AfxGetApp()->m_pMainWnd = &design;
+    design.DoModal();
+    AfxGetApp()->m_pMainWnd = nullptr;
+    ResetProgramWideValues();
+    SetCatalogFolderForTesting("");
+    EXPECT_EQ(platform.dialogs, 2 + static_cast<int>(equipment.size())); // About, and Details
     EXPECT_EQ(platform.boxes, 0);
-    EXPECT_EQ(detailsShown,
-              std::set<std::string>(values.equipment.begin(), values.equipment.end()));
+    EXPECT_EQ(detailsShown, std::set<std::string>(equipment.begin(), equipment.end()));
 }
 
 } // namespace
