@@ -51,7 +51,6 @@ TEST(DoubleClickTrackerTest, OnlyTheSecondPressOfAPairBelongsToADoubleClick) {
 
 // The moves the keyboard scenario does not make: at the ends, and in an empty list.
 TEST(ListKeysTest, AtTheEndsAndInAnEmptyListTheSelectionStaysInside) {
-    EXPECT_EQ(RowAfterListKey(ListKey::Up, 0, 10, 5), 0);
     EXPECT_EQ(RowAfterListKey(ListKey::PageDown, 8, 10, 5), 9);
     EXPECT_EQ(RowAfterListKey(ListKey::PageUp, 2, 10, 5), 0);
     EXPECT_EQ(RowAfterListKey(ListKey::End, -1, 10, 5), 9);
