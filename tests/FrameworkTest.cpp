@@ -84,7 +84,9 @@ TEST_F(FrameworkTest, ListsSortSearchInsertAndDeleteKeepingTheSelection) {
     EXPECT_EQ(list.DeleteString(6), LB_ERR);
     EXPECT_EQ(Control(20).items, (Texts{"AC /20", "ac /20", "Hand Actuator", "Medium Laser",
                                         "medium Laser", "MEDIUM LASER"}));
-    EXPECT_EQ(list.GetText(6), "");
+    std::string text = "kept"; // a row past the end reads nothing
+    EXPECT_EQ(list.GetText(6, text), LB_ERR);
+    EXPECT_EQ(text, "kept");
 }
 
 // Numbers are shown as the sheet shows them (six significant digits); a
