@@ -139,6 +139,7 @@ TEST_F(DamagedFolderTest, RowsOutOfRangeAreLeftOutAndNamedAndTheSheetRunsOnTheRe
 
 struct Refusal {
     const char *name, *file;
+    friend void PrintTo(const Refusal& c, std::ostream* os) { *os << c.name; }
     CatalogueDamage damage;
     const char* message; // after "<folder>/<file>: "
 };

@@ -93,15 +93,21 @@ class WindowPlatform : public CQtPlatform {
 // The window tests' fixture: one Qt application for them all, and the platform.
 class QtWindowTest : public ::testing::Test {
   protected:
-    // The application lives until the program ends.
+    // The application lives until the last window test ends (so that the
+    // leak checker sees everything it holds given back).
     static void SetUpTestSuite() {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "kestrav_unit_tests", *argv[] = {name, nullptr};
-        if (!QApplication::instance()) new QApplication(argc, argv);
+        if (!QApplication::instance()) application = new QApplication(argc, argv);
+    }
+    static void TearDownTestSuite() {
+        delete application;
+        application = nullptr;
     }
     void SetUp() override { AfxGetApp()->m_pPlatform = &platform; }
     void TearDown() override { AfxGetApp()->m_pPlatform = nullptr; }
 
     WindowPlatform platform;
+    static inline QApplication* application = nullptr;
 };

@@ -204,6 +204,7 @@ std::string Session::Check() {
 
 struct Catalogue {
     const char* name;
+    friend void PrintTo(const Catalogue& c, std::ostream* os) { *os << c.name; }
     const char* file; // the catalogue damaged; nullptr: none
     CatalogueDamage damage;
     bool startFails;
