@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -89,6 +90,14 @@ class RulesTest : public SheetTest {
 TEST_F(RulesTest, ArmourButtonsMoveTheirLocationWithItsPartnerAndTheTrimKeepsItsOrder) {
     Click(IDC_TONNAGE_UP, 8);
     Click(IDC_ARMOUR_UP, 2);
+    // Balanced, a U with two points remaining takes the partner's point too.
+    Click(IDC_UP_HEAD, 9);
+    Click(IDC_UP_CTFRONT, 5);
+    Click(IDC_UP_LA);
+    EXPECT_EQ(Text(IDC_ARMOUR_RA), "1");
+    Click(IDC_DOWN_LA);
+    Click(IDC_DOWN_HEAD, 9);
+    Click(IDC_DOWN_CTFRONT, 5);
     for (bool balance : {true, false}) {
         for (const ArmourLocation& b : kArmour) {
             SCOPED_TRACE(std::to_string(b.points) + (balance ? ", balanced" : ""));
@@ -225,14 +234,20 @@ TEST_F(RulesTest, APendingComponentKeepsItsDataAndGoesBackBeforeTheNextMove) {
     EXPECT_FALSE(Enabled(IDC_TONNAGE_UP));
 }
 
-// L/ARM makes the hand test before the fit test, and a rule's refusal is a
-// plain box: its caption and text, OK, no icon.
-TEST_F(RulesTest, AFullLeftArmRefusesASecondHandForTheHand) {
-    Fill(L::LeftArm, "CASE", 8);
-    List(L::RightArm).DeleteString(3);
-    Add("Hand Actuator", IDC_LIST_LEFTARM);
-    EXPECT_EQ(Boxes(), Strings{"EQUIPMENT ALLOCATION ERROR: You can only have one hand per arm."});
-    EXPECT_EQ(platform.boxes.back().type, MB_OK);
+// Each arm makes its own hand test before the fit test (the other arm has no
+// hand), and a rule's refusal is a plain box: its caption and text, OK, no icon.
+TEST_F(RulesTest, AFullArmRefusesASecondHandForTheHand) {
+    for (auto [arm, other, id] : {std::tuple{L::LeftArm, L::RightArm, IDC_LIST_LEFTARM},
+                                  {L::RightArm, L::LeftArm, IDC_LIST_RIGHTARM}}) {
+        Start();
+        platform.boxes.clear();
+        Fill(arm, "CASE", 8);
+        List(other).DeleteString(3);
+        Add("Hand Actuator", id);
+        EXPECT_EQ(Boxes(),
+                  Strings{"EQUIPMENT ALLOCATION ERROR: You can only have one hand per arm."});
+        EXPECT_EQ(platform.boxes.back().type, MB_OK);
+    }
 }
 
 // Each order of the location table shows as the sequence in which the lists

@@ -91,6 +91,9 @@ TEST_F(StartupTest, TheRecalculationRoutinesOnANewDesign) {
     EXPECT_EQ(sheet->m_nArmourFactor, 45);
     EXPECT_EQ(sheet->m_nArmourHead, 4);
     EXPECT_FLOAT_EQ(sheet->m_fTonnageRemaining, 2.0f); // computed with 2.5 t
+    sheet->m_nTotalInternal = 83;                      // a 50-ton mech: cap 179
+    ferroFibrous(6.5f, 0);                             // 116.97, where 18 a ton would be 117
+    EXPECT_EQ(sheet->m_nArmourFactor, 116);
     for (auto [rating, gyro] :
          {std::pair{10, 1}, {105, 1}, {110, 2}, {205, 2}, {210, 3}, {305, 3}, {310, 4}}) {
         sheet->m_nEngineRating = rating;
