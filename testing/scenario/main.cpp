@@ -9,8 +9,8 @@
 // "FAIL file:line: what", then "N passed, N failed"; status 0 when all
 // passed, 1 otherwise. The format itself is described in Scenario.h.
 
-#include "tools/scenario/Scenario.h"
-#include "tools/scenario/ScenarioDriver.h"
+#include "testing/scenario/Scenario.h"
+#include "testing/scenario/ScenarioDriver.h"
 
 #include <csignal>
 #include <cstdio>

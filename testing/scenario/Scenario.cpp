@@ -1,6 +1,6 @@
 // Reading scenario files: tokens, then each verb's arguments.
 
-#include "tools/scenario/Scenario.h"
+#include "testing/scenario/Scenario.h"
 
 #include <cctype>
 #include <fstream>

@@ -1,7 +1,7 @@
 // The scenario driver: a recording Qt platform and the commands as real
 // mouse and key events.
 
-#include "tools/scenario/ScenarioDriver.h"
+#include "testing/scenario/ScenarioDriver.h"
 
 #include "catalog/CatalogFolder.h"
 #include "framework/WinApp.h"

@@ -10,7 +10,7 @@
 // scenario.
 #pragma once
 
-#include "tools/scenario/Scenario.h"
+#include "testing/scenario/Scenario.h"
 
 #include <string>
 
