@@ -31,6 +31,7 @@ inline constexpr unsigned VScroll = 1u << 4;      // list has a vertical scroll 
 inline constexpr unsigned AlwaysScroll = 1u << 5; // the scroll bar is shown even when not needed
 inline constexpr unsigned DefaultButton = 1u << 6;
 inline constexpr unsigned Border = 1u << 8;
+inline constexpr unsigned DeleteKey = 1u << 9; // Delete on the list does what its double-click does
 } // namespace ControlStyle
 
 struct DialogItem {
@@ -49,6 +50,13 @@ inline constexpr unsigned MinimizeBox = 1u << 2;
 inline constexpr unsigned ModalFrame = 1u << 3;
 } // namespace DialogStyle
 
+// Alt plus a letter or digit gives a control the focus straight away, as a
+// click into it does, without passing through the controls between.
+struct AccessKey {
+    char key; // '0' to '9' or 'A' to 'Z'
+    int id;
+};
+
 struct DialogTemplate {
     int id;
     const char* caption;
@@ -57,6 +65,7 @@ struct DialogTemplate {
     int fontPointSize;
     unsigned style;
     std::span<const DialogItem> items;
+    std::span<const AccessKey> accessKeys{};
 };
 
 // One menu item; a popup carries its children, a separator has neither id nor text.

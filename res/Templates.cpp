@@ -17,7 +17,8 @@ namespace S = ControlStyle;
 
 constexpr unsigned kHeading = S::Centred | S::Sunken;
 constexpr unsigned kValue = S::Border | S::Centred;
-constexpr unsigned kCritList = S::VScroll | S::Border;
+// A location list: Delete removes its selected entry, as its double-click does.
+constexpr unsigned kCritList = S::VScroll | S::Border | S::DeleteKey;
 constexpr unsigned kSortedList = S::Sorted | S::VScroll | S::AlwaysScroll | S::Border;
 
 const DialogItem kMainItems[] = {
@@ -144,7 +145,7 @@ const DialogItem kMainItems[] = {
     {K::Static, IDC_STATIC, "CRITICAL LOCATIONS", 475, 95, 105, 15, kHeading},
     {K::PushButton, IDC_MOVE_COMPONENT, "    Move Component", 440, 135, 50, 40, S::MultiLine},
     {K::Static, IDC_STATIC, "HEAD", 500, 110, 60, 15, kHeading},
-    {K::ListBox, IDC_LIST_HEAD, "", 500, 125, 60, 55, S::Border},
+    {K::ListBox, IDC_LIST_HEAD, "", 500, 125, 60, 55, S::Border | S::DeleteKey},
     {K::Static, IDC_STATIC, "L/ARM", 385, 180, 50, 15, kHeading},
     {K::ListBox, IDC_LIST_LEFTARM, "", 385, 195, 50, 100, kCritList},
     {K::Static, IDC_STATIC, "L/TORSO", 440, 180, 50, 15, kHeading},
@@ -169,6 +170,15 @@ const DialogItem kMainItems[] = {
     {K::CheckBox, IDC_XL_ENGINE, "XL Engine", 480, 410, 85, 15, S::None},
     {K::Static, IDC_STATIC, "TONNAGE REMAINING", 570, 390, 95, 15, S::None},
     {K::Edit, IDC_TONNAGE_REMAINING, "", 570, 410, 95, 15, kValue},
+};
+
+// Alt+1 to Alt+8 give a location list the focus directly (a placement
+// request, as a click into it is), numbered in the sheet's focus order: head,
+// then the arms and torsos from left to right, then the legs.
+const AccessKey kMainAccessKeys[] = {
+    {'1', IDC_LIST_HEAD},        {'2', IDC_LIST_LEFTARM},     {'3', IDC_LIST_LEFTTORSO},
+    {'4', IDC_LIST_CENTRETORSO}, {'5', IDC_LIST_RIGHTTORSO},  {'6', IDC_LIST_RIGHTARM},
+    {'7', IDC_LIST_LEFTLEG},     {'8', IDC_LIST_RIGHTLEG},
 };
 
 const DialogItem kAboutItems[] = {
@@ -211,7 +221,8 @@ constexpr unsigned kPopup = DialogStyle::Caption | DialogStyle::SysMenu | Dialog
 
 const DialogTemplate& MainDialogTemplate() {
     static const DialogTemplate t{IDD_KESTRAV_DIALOG, "Kestrav", 677, 436, "MS Sans Serif", 8,
-                                  kPopup | DialogStyle::MinimizeBox, kMainItems};
+                                  kPopup | DialogStyle::MinimizeBox, kMainItems,
+                                  kMainAccessKeys};
     return t;
 }
 
@@ -227,24 +238,26 @@ const DialogTemplate& EquipmentDetailsDialogTemplate() {
     return t;
 }
 
+// A title's ampersand marks its access key (Alt+F, Alt+M, Alt+H open the
+// menus): the letter is shown underlined, the ampersand not at all.
 const MenuTemplate& MainMenu() {
     using M = MenuItem;
     static const MenuTemplate menu{
         IDR_MENU,
         {
-            M{M::Popup, "File", 0, false, false,
+            M{M::Popup, "&File", 0, false, false,
               {M{M::Command, "New", ID_FILE_NEW}, M{M::Command, "Open", ID_FILE_OPEN},
                M{M::Command, "Save", ID_FILE_SAVE}, M{M::Command, "Save As", ID_FILE_SAVE_AS},
                M{M::Separator, ""}, M{M::Command, "Print", ID_FILE_PRINT}, M{M::Separator, ""},
                M{M::Command, "Exit", ID_FILE_EXIT}}},
-            M{M::Popup, "Mech Types", 0, false, false,
+            M{M::Popup, "&Mech Types", 0, false, false,
               {M{M::Command, "Clan Mechs", ID_MECHTYPES_CLAN, false, true},
                M{M::Command, "Inner Sphere", ID_MECHTYPES_INNERSPHERE, true, false},
                M{M::Separator, ""},
                M{M::Popup, "Technology Level", 0, false, false,
                  {M{M::Command, "Level 1", ID_TECHLEVEL_1}, M{M::Command, "Level 2", ID_TECHLEVEL_2},
                   M{M::Command, "Level 3", ID_TECHLEVEL_3}}}}},
-            M{M::Popup, "Help", 0, false, false,
+            M{M::Popup, "&Help", 0, false, false,
               {M{M::Command, "Help", ID_HELP}, M{M::Separator, ""},
                M{M::Command, "About", ID_APP_ABOUT}}},
         }};

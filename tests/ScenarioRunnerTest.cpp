@@ -60,8 +60,10 @@ TEST_F(ScenarioRunnerTest, FalseStatementsFailAndAFileThatCannotBeReadStopsTheRu
         {R"(select 1098 "No \"Such\" \\ Gun")", R"(: list 1098 has no entry "No "Such" \ Gun")"},
         {"click 1098", "@:1: click 1098: control 1098 is not a button or check box\n"},
         {"key escape\nclick 1001", "@:2: click 1001: the window has already ended\n"},
+        {"expect-menu \"File\"", "@:1: expect-menu \"File\": no menu is open\n"},
+        {"key alt+m\nexpect-menu none", "@:2: expect-menu none: the menu \"Mech Types\" is open\n"},
     });
-    EXPECT_NE(output.find("\n1 passed, 19 failed\n"), std::string::npos) << output;
+    EXPECT_NE(output.find("\n1 passed, 21 failed\n"), std::string::npos) << output;
     // A file that cannot be read or parsed stops the run with status 2.
     Run({{"expect 1002 \"10\"\n", ""}, // a good file
          {"expect 1002 \"10\"\n\nfrobnicate 3", "@:3: unknown command \"frobnicate\""},
@@ -71,6 +73,9 @@ TEST_F(ScenarioRunnerTest, FalseStatementsFailAndAFileThatCannotBeReadStopsTheRu
          {"click", "@:1: click: missing a control id"},
          {"click 1001 0", "@:1: click: a count must be at least 1"},
          {"key return", "@:1: key: expected up, down"},
+         {"key alt+F", "@:1: key: expected up, down"},
+         {"key alt+10", "@:1: key: expected up, down"},
+         {"key tab 0", "@:1: key: a count must be at least 1"},
          {"expect-checked 1092 maybe", "@:1: expect-checked: expected yes or no"},
          {"close now", "@:1: close: too many arguments"},
          {"dialog \"About\" 1134=x", "@:1: dialog: expected ID=\"TEXT\""},

@@ -551,6 +551,11 @@ bool CQtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    case QEvent::ShortcutOverride:
+        // A key that may be a shortcut (Alt+F opens the File menu) before it
+        // is pressed: Alt was not alone.
+        if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Alt) m_loneAlt = false;
+        return false;
     case QEvent::MouseButtonPress:
     case QEvent::WindowDeactivate: // Alt+Tab and the like: Alt was not alone
         m_loneAlt = false;
@@ -604,6 +609,13 @@ bool CQtDialogWindow::HandleKey(QKeyEvent* key, QListWidget* list) {
         Dispatch([this] { m_dialog.SysCommand(SC_CLOSE); });
         return true;
     }
+    if (const int id = AccessKeyControl(*key); id != 0) {
+        // Straight to the control, as a click into it: a list taking the
+        // focus this way is a placement request; one that has it already is not.
+        m_typed.clear();
+        Dispatch([this, id] { m_dialog.FocusGained(id); });
+        return true;
+    }
     if (!list || k == Qt::Key_Tab || k == Qt::Key_Backtab) return false;
     HandleListKey(key, list);
     // Whatever else Qt's list would do with a key (its own selection, its
@@ -621,6 +633,20 @@ bool CQtDialogWindow::HandleListKey(QKeyEvent* key, QListWidget* list) {
     const ControlState* state = m_dialog.FindControl(id);
     if (!state || !state->enabled || !list->isEnabled()) return false;
     if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != 0) return false;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    // Space is a letter of the word being typed while the typing goes on
+    // (as in "medium pulse"); otherwise it does what a double-click on the
+    // selected entry does, as Delete does on a list whose template asks for it.
+    const bool typing = m_typedIn == list && !m_typed.isEmpty() &&
+                        now - m_typedAt <= QApplication::keyboardInputInterval();
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && ((key->key() == Qt::Key_Space && !typing) ||
+                  (key->key() == Qt::Key_Delete && HasStyle(id, ControlStyle::DeleteKey)))) {
+        m_typed.clear();
+        const int row = state->selection;
+        Dispatch([this, id, row] { m_dialog.DoubleClickList(id, row); });
+        return true;
+    }
     const int count = static_cast<int>(state->items.size());
     if (auto move = kMoves.find(key->key()); move != kMoves.end()) {
         m_typed.clear();
@@ -631,9 +657,7 @@ bool CQtDialogWindow::HandleListKey(QKeyEvent* key, QListWidget* list) {
     const QString text = key->text();
     if (text.isEmpty() || !text.at(0).isPrint()) return false;
     // Letters typed in quick succession search for the word they spell.
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (m_typedIn != list || now - m_typedAt > QApplication::keyboardInputInterval())
-        m_typed.clear();
+    if (!typing) m_typed.clear();
     m_typed += text;
     m_typedAt = now;
     m_typedIn = list;
@@ -642,6 +666,25 @@ bool CQtDialogWindow::HandleListKey(QKeyEvent* key, QListWidget* list) {
     const QString prefix = oneLetter ? m_typed.left(1) : m_typed;
     SelectListRow(id, RowByTypedPrefix(state->items, state->selection, prefix.toStdString()));
     return true;
+}
+
+int CQtDialogWindow::AccessKeyControl(const QKeyEvent& key) const {
+    // Alt and nothing else (a digit of the keypad as well), with a letter or digit.
+    const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
+    if (held != Qt::AltModifier) return 0;
+    const int k = key.key();
+    const bool digit = k >= Qt::Key_0 && k <= Qt::Key_9;
+    const bool letter = k >= Qt::Key_A && k <= Qt::Key_Z;
+    if (!digit && !letter) return 0;
+    for (const AccessKey& access : m_dialog.Template().accessKeys)
+        if (access.key == static_cast<char>(k)) return access.id;
+    return 0;
+}
+
+bool CQtDialogWindow::HasStyle(int id, unsigned style) const {
+    for (const Control& control : m_controls)
+        if (control.item->id == id) return (control.item->style & style) != 0;
+    return false;
 }
 
 void CQtDialogWindow::SelectListRow(int id, int row) {

@@ -8,7 +8,11 @@
 // only through the dialog's state (a click, or the keys of a native list box:
 // arrows, Home, End, Page Up, Page Down and type-ahead), Enter and Escape do
 // not end the window except through the dialog. F1 asks for help, F10 and a
-// lone Alt open the menu bar.
+// lone Alt open the menu bar, Alt and a menu title's underlined letter that menu.
+// Every mouse gesture has its key: Alt and a control's access key (from the
+// template) give it the focus as a click does; Space on a list does what a
+// double-click on its selected entry does, and so does Delete on a list whose
+// style asks for it.
 //
 // Texts are shown whole: a read-only edit box or a list entry wider than its
 // control is drawn narrower (a narrower cut of the dialog font, a list row
@@ -102,6 +106,9 @@ class CQtDialogWindow : public QDialog, public QAccessible::ActivationObserver {
     void ShowList(Control& control, const ControlState& state);
     bool HandleKey(QKeyEvent* key, QListWidget* list);
     bool HandleListKey(QKeyEvent* key, QListWidget* list);
+    // The control the template gives the key as its access key (Alt+1), or 0.
+    int AccessKeyControl(const QKeyEvent& key) const;
+    bool HasStyle(int id, unsigned style) const;
     void SelectListRow(int id, int row);
     bool HandleListMouse(int id, QListWidget* list, QMouseEvent* mouse);
     void ShowSystemMenu(const QPoint& globalPos);

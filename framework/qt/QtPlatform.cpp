@@ -60,6 +60,10 @@ int CQtPlatform::RunModal(CDialog& dialog) {
     }
     window->hide();
     m_windows.pop_back();
+    // The keys go back to the window under the box, as they do when a native
+    // box ends, also where no window manager hands the activation back (as
+    // after a message box).
+    if (!m_windows.empty() && m_windows.back()->isVisible()) m_windows.back()->activateWindow();
     dialog.Destroy();
     return dialog.GetResult();
 }
@@ -82,6 +86,7 @@ int CQtPlatform::ShowMessageBox(CDialog* owner, const std::string& text, const s
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setIcon(QIcon());
     QTimer::singleShot(0, &box, [this, &box] { MessageBoxShown(box); });
     box.exec();
+    if (window && window->isVisible()) window->activateWindow();
     return IDOK;
 }
 

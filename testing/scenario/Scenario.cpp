@@ -5,7 +5,6 @@
 #include <cctype>
 #include <fstream>
 #include <map>
-#include <set>
 #include <sstream>
 
 namespace {
@@ -85,11 +84,25 @@ const std::map<std::string, Verb>& Verbs() {
         {"expect-focus", Verb::ExpectFocus},
         {"expect-ended", Verb::ExpectEnded},
         {"expect-help", Verb::ExpectHelp},
+        {"expect-menu", Verb::ExpectMenu},
         {"message", Verb::Message},
         {"message-contains", Verb::MessageContains},
         {"dialog", Verb::Dialog},
     };
     return verbs;
+}
+
+const char kKeyNames[] = "up, down, home, end, pageup, pagedown, left, right, tab, shift+tab, "
+                         "space, delete, f1, f10, alt, enter, escape";
+
+// A key the key verb can press: a name of kKeyNames, or alt+ a letter or digit (alt+3, alt+f).
+bool IsKeyName(const std::string& key) {
+    if (key.size() == 5 && key.rfind("alt+", 0) == 0)
+        return std::islower(static_cast<unsigned char>(key[4])) ||
+               std::isdigit(static_cast<unsigned char>(key[4]));
+    const std::string names = std::string(", ") + kKeyNames + ",";
+    return key.find(',') == std::string::npos && key.find(' ') == std::string::npos &&
+           names.find(" " + key + ",") != std::string::npos;
 }
 
 // Reads the arguments of one command, verb by verb.
@@ -234,19 +247,24 @@ Command ReadCommand(const std::string& line, int lineNo) {
         command.id = args.Number("a command id", 1);
         break;
     case Verb::Key: {
-        static const std::set<std::string> keys{"enter", "escape", "up",       "down", "home",
-                                                "end",   "pageup", "pagedown", "left", "right",
-                                                "tab",   "space",  "f1",       "f10",  "alt"};
         const std::string key = args.Word("a key");
-        if (!keys.count(key))
-            throw ScenarioError(lineNo,
-                                "key: expected up, down, home, end, pageup, pagedown, left, "
-                                "right, tab, space, f1, f10, alt, enter or escape, found \"" +
-                                    key + "\"");
+        if (!IsKeyName(key))
+            throw ScenarioError(lineNo, "key: expected " + std::string(kKeyNames) +
+                                            " or alt+ a letter or digit, found \"" + key + "\"");
         command.text = key;
         command.yes = key == "enter";
+        if (args.Left() > 0) command.number = args.Number("a count", 1);
         break;
     }
+    case Verb::ExpectMenu:
+        if (args.AtWord("none")) {
+            args.Word("none");
+            command.target = Target::None;
+        } else {
+            command.target = Target::Text;
+            command.text = args.Text("a menu title or none");
+        }
+        break;
     case Verb::Type:
         command.text = args.Text("the text typed");
         break;

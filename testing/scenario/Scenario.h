@@ -16,14 +16,19 @@
 //   click ID [N]                     select ID ROW|"TEXT"|empty
 //   dblclick ID ROW|"TEXT"|empty     focus ID
 //   menu CMD    sysmenu CMD          close
-//   key enter|escape|up|down|home|end|pageup|pagedown|left|right|tab|space|f1|f10|alt
-//                                    (to whichever control has the focus, or the open menu)
+//   key KEY [N]                      KEY pressed N times (once), to whichever control has
+//                                    the focus, or the open menu; KEY is one of enter,
+//                                    escape, up, down, home, end, pageup, pagedown, left,
+//                                    right, tab, shift+tab, space, delete, f1, f10, alt, or
+//                                    alt+L with L a letter or digit (alt+3, alt+f)
 //   type "TEXT"                      the letters of TEXT, one key each (type-ahead)
 //   expect ID "TEXT"                 expect-list ID ["A" ...]    expect-count ID N
 //   expect-selected ID ROW|none      expect-checked ID yes|no    expect-enabled ID yes|no
 //   expect-focus ID|window           expect-ended ok|cancel
 //   expect-help "SECTION"|none       the help window is open at SECTION (an anchor
 //                                    of the help document), or no help window is open
+//   expect-menu "TITLE"|none         the menu open on top is TITLE ("Mech Types", as
+//                                    shown, without its access key's ampersand), or none is
 //   message "CAPTION" "TEXT"         message-contains "CAPTION"|* "PART"
 //   dialog "CAPTION" [ID="TEXT" ...]
 //
@@ -63,6 +68,7 @@ enum class Verb {
     ExpectFocus,
     ExpectEnded,
     ExpectHelp,
+    ExpectMenu,
     Message,
     MessageContains,
     Dialog,

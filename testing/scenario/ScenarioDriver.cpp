@@ -27,6 +27,7 @@
 #include <QUrl>
 #include <QtTest/qtestspontaneevent.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -280,13 +281,17 @@ class ScenarioPlatform : public CQtPlatform {
         case Verb::SysMenu:
             return ChooseSystemMenu(command.id);
         case Verb::Key:
-            return PressKey(command.text);
+            for (int i = 0; i < command.number && !m_main->IsEnded(); ++i)
+                PressKey(command.text);
+            return "";
         case Verb::Type:
             for (const QChar letter : QString::fromStdString(command.text))
                 QTest::keyClick(FocusedWidget(), letter.toLatin1());
             return "";
         case Verb::ExpectHelp:
             return ExpectHelp(command);
+        case Verb::ExpectMenu:
+            return ExpectMenu(command);
         case Verb::Close:
             m_window->close();
             return "";
@@ -387,23 +392,31 @@ class ScenarioPlatform : public CQtPlatform {
         return "control " + std::to_string(id) + " does not take the focus";
     }
 
-    std::string PressKey(const std::string& name) {
+    void PressKey(const std::string& name) {
         static const std::map<std::string, Qt::Key> keys{
             {"enter", Qt::Key_Return},  {"escape", Qt::Key_Escape},     {"up", Qt::Key_Up},
             {"down", Qt::Key_Down},     {"home", Qt::Key_Home},         {"end", Qt::Key_End},
             {"pageup", Qt::Key_PageUp}, {"pagedown", Qt::Key_PageDown}, {"f1", Qt::Key_F1},
             {"f10", Qt::Key_F10},       {"alt", Qt::Key_Alt},           {"left", Qt::Key_Left},
-            {"right", Qt::Key_Right},   {"tab", Qt::Key_Tab},           {"space", Qt::Key_Space}};
-        const Qt::Key key = keys.at(name);
-        // A lone Alt goes down with its own modifier and comes up without it.
-        if (key == Qt::Key_Alt) {
+            {"right", Qt::Key_Right},   {"tab", Qt::Key_Tab},           {"space", Qt::Key_Space},
+            {"delete", Qt::Key_Delete}, {"shift+tab", Qt::Key_Backtab}};
+        if (name.rfind("alt+", 0) == 0) {
+            // Alt held down around the letter or digit, as the fingers do it:
+            // Alt goes down, the key is pressed and let go, Alt comes up.
+            const char letter = name[4];
+            const Qt::Key key = static_cast<Qt::Key>(
+                std::isdigit(static_cast<unsigned char>(letter)) ? Qt::Key_0 + (letter - '0')
+                                                                 : Qt::Key_A + (letter - 'a'));
+            QTest::keyClick(FocusedWidget(), key, Qt::AltModifier);
+        } else if (const Qt::Key key = keys.at(name); key == Qt::Key_Alt) {
+            // A lone Alt goes down with its own modifier and comes up without it.
             QTest::keyPress(FocusedWidget(), key, Qt::AltModifier);
             QTest::keyRelease(FocusedWidget(), key, Qt::NoModifier);
         } else {
-            QTest::keyClick(FocusedWidget(), key);
+            QTest::keyClick(FocusedWidget(), key,
+                            key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         }
         QCoreApplication::processEvents();
-        return "";
     }
 
     // Where the window system sends a key: an open menu, else the focus.
@@ -563,6 +576,27 @@ class ScenarioPlatform : public CQtPlatform {
         if (source.fragment().toStdString() != command.text)
             return "the help window is at " + Quoted(source.fragment());
         return "";
+    }
+
+    std::string ExpectMenu(const Command& command) const {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (command.target == Target::None)
+            return menu ? "the menu " + Quoted(ShownTitle(*menu)) + " is open" : "";
+        if (!menu) return "no menu is open";
+        const std::string shown = ShownTitle(*menu);
+        return shown == command.text ? "" : "the menu " + Quoted(shown) + " is open";
+    }
+
+    // A menu's title as the user reads it: the access key's ampersand is not
+    // shown ("&&" shows one).
+    static std::string ShownTitle(const QMenu& menu) {
+        std::string shown;
+        const std::string title = menu.title().toStdString();
+        for (std::size_t i = 0; i < title.size(); ++i) {
+            if (title[i] == '&' && i + 1 < title.size()) ++i;
+            shown += title[i];
+        }
+        return shown;
     }
 
     std::string ExpectEnded(const Command& command) {
