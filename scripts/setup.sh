@@ -15,7 +15,7 @@ TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libqt6test6
   xvfb xauth x11-utils xdotool imagemagick
   valgrind dpkg-dev lintian
-  locales dbus dbus-x11 at-spi2-core python3-pyatspi
+  locales dbus at-spi2-core python3-pyatspi
 )
 
 # install_packages PACKAGE...

@@ -3,7 +3,7 @@
 # server (Xvfb) and a private D-Bus session with the AT-SPI stack, its
 # accessible tree walked by tree.py (pyatspi). Prints the names of one
 # armour group.
-# Needs: dbus-run-session (dbus), at-spi2-core, python3-pyatspi, Xvfb, xdotool.
+# Needs: dbus-run-session (dbus), at-spi2-core, python3-pyatspi (Debian's python3), Xvfb, xdotool.
 #
 # usage: accessibility.sh KESTRAV
 source "$(dirname "$0")/../xsession.sh"
