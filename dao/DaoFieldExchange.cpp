@@ -2,9 +2,10 @@
 
 #include "dao/DaoFieldExchange.h"
 
+#include "framework/NumberText.h"
+
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <type_traits>
 
@@ -16,9 +17,7 @@ constexpr DaoRange kSingleRange{-FLT_MAX, FLT_MAX};
 constexpr DaoLength kAnyLength{0, std::numeric_limits<std::size_t>::max()};
 
 std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", value);
-    return text;
+    return NumberText(value, 9);
 }
 
 std::string Describe(const DaoRange& range) {

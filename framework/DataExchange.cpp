@@ -1,8 +1,10 @@
-// The binding pass: formats and parsers of the three member types.
+// The binding pass: formats and parsers of the three member types; numbers
+// always with a decimal point (framework/NumberText.h).
 
 #include "framework/DataExchange.h"
 
 #include "framework/Dialog.h"
+#include "framework/NumberText.h"
 #include "framework/WinApp.h"
 
 #include <cerrno>
@@ -21,9 +23,7 @@ std::string FormatInteger(int value) {
 }
 
 std::string FormatFloat(float value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*g", FLT_DIG, static_cast<double>(value));
-    return buffer;
+    return NumberText(static_cast<double>(value), FLT_DIG);
 }
 
 namespace {
@@ -48,11 +48,8 @@ bool ParseInteger(const std::string& text, int& value) {
 }
 
 bool ParseFloat(const std::string& text, float& value) {
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const double parsed = std::strtod(begin, &end);
-    if (end == begin || errno == ERANGE || !OnlySpaceFrom(end)) return false;
+    double parsed = 0;
+    if (!ParseNumberText(text, parsed)) return false;
     if (parsed > FLT_MAX || parsed < -FLT_MAX) return false;
     value = static_cast<float>(parsed);
     return true;

@@ -80,6 +80,22 @@ unsigned long CDialog::GetHelpContext() const {
     return HID_BASE_RESOURCE + static_cast<unsigned long>(m_template.id);
 }
 
+const ControlGuide* GuideOf(const DialogTemplate& dialogTemplate, int id) {
+    for (const ControlGuide& guide : dialogTemplate.guides)
+        if (guide.id == id) return &guide;
+    return nullptr;
+}
+
+void CDialog::PressHelp() {
+    const ControlGuide* guide =
+        m_state.focusId == kFocusDialog ? nullptr : GuideOf(m_template, m_state.focusId);
+    CWinApp* app = AfxGetApp();
+    if (guide && guide->helpSection && app)
+        app->ShowHelpSection(guide->helpSection);
+    else
+        Command(ID_HELP);
+}
+
 void CDialog::Create() {
     m_state = DialogState{};
     m_index.clear();

@@ -97,6 +97,9 @@ class CDialog : public CCmdTarget {
     void DoubleClickList(int id, int row);
     void PressEnter();
     void PressEscape();
+    // F1: the help section of the control with the focus where the template
+    // gives one, else the application's help command (as Help, Help).
+    void PressHelp();
     void Destroy(); // the window goes away: OnDestroy once
 
     // ---- State ----

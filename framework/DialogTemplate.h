@@ -42,6 +42,16 @@ struct DialogItem {
     unsigned style;
 };
 
+// What a control is called for assistive technology (a screen reader) and
+// the help section (an anchor of the help document) its F1 opens. Either may
+// be null: a box or list is then called by its label, and F1 opens the
+// dialog's own help topic.
+struct ControlGuide {
+    int id;
+    const char* accessibleName;
+    const char* helpSection;
+};
+
 // Window styles of a dialog.
 namespace DialogStyle {
 inline constexpr unsigned Caption = 1u << 0;
@@ -66,7 +76,11 @@ struct DialogTemplate {
     unsigned style;
     std::span<const DialogItem> items;
     std::span<const AccessKey> accessKeys{};
+    std::span<const ControlGuide> guides = {}; // by control id, any order
 };
+
+// The guide of a control of a template, or null when the template has none for it.
+const ControlGuide* GuideOf(const DialogTemplate& dialogTemplate, int id);
 
 // One menu item; a popup carries its children, a separator has neither id nor text.
 struct MenuItem {

@@ -60,6 +60,11 @@ void CWinApp::WinHelp(unsigned long data, unsigned command) {
         AfxMessageBox("Failed to launch help.");
 }
 
+void CWinApp::ShowHelpSection(const std::string& section) {
+    if (!AfxGetPlatform().ShowHelpSection(m_pszHelpFilePath, section))
+        AfxMessageBox("Failed to launch help.");
+}
+
 CWinApp* AfxGetApp() {
     return g_pApp;
 }

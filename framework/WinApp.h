@@ -24,6 +24,10 @@ class CPlatform {
     virtual void FocusChanged(CDialog& /*dialog*/, int /*id*/) {}
     // Opens a help document at a context, or quits the viewer; false when it cannot.
     virtual bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data) = 0;
+    // Opens the help document at a section (an anchor); false when it cannot.
+    virtual bool ShowHelpSection(const std::string& /*helpFile*/, const std::string& /*section*/) {
+        return false;
+    }
     virtual bool IsIconic(const CDialog& /*dialog*/) const { return false; }
     virtual void Minimize(CDialog& /*dialog*/) {}
     // Painting while minimised.
@@ -45,6 +49,8 @@ class CWinApp : public CCmdTarget {
     void OnHelp();
     // Opens the help file at a context through the platform; reports a failure.
     void WinHelp(unsigned long data, unsigned command = HELP_CONTEXT);
+    // Opens the help file at a section of its document; reports a failure.
+    void ShowHelpSection(const std::string& section);
 
     std::string m_pszAppName;
     std::string m_pszProgramPath;  // the executable's path, as AfxWinMain was given it

@@ -1,4 +1,5 @@
-// The dialog templates, the menu bar and the string table of Kestrav.
+// The dialog templates, the menu bar and the string table of Kestrav; the
+// controls' accessible names and help sections are in res/ControlGuides.cpp.
 //
 // Positions are in dialog units (x, y, width, height). The order of a
 // template's controls is the keyboard focus order.
@@ -6,6 +7,7 @@
 #include "res/Templates.h"
 
 #include "framework/Afx.h"
+#include "res/ControlGuides.h"
 #include "res/resource.h"
 
 // The tables read as the templates they are: no automatic layout.
@@ -222,19 +224,20 @@ constexpr unsigned kPopup = DialogStyle::Caption | DialogStyle::SysMenu | Dialog
 const DialogTemplate& MainDialogTemplate() {
     static const DialogTemplate t{IDD_KESTRAV_DIALOG, "Kestrav", 677, 436, "MS Sans Serif", 8,
                                   kPopup | DialogStyle::MinimizeBox, kMainItems,
-                                  kMainAccessKeys};
+                                  kMainAccessKeys, MainControlGuides()};
     return t;
 }
 
 const DialogTemplate& AboutDialogTemplate() {
     static const DialogTemplate t{IDD_ABOUTBOX, "About Kestrav", 217, 55, "MS Sans Serif", 8,
-                                  kPopup, kAboutItems};
+                                  kPopup, kAboutItems, {}, AboutControlGuides()};
     return t;
 }
 
 const DialogTemplate& EquipmentDetailsDialogTemplate() {
     static const DialogTemplate t{IDD_EQUIPMENT_DETAILS, "Equipment Details", 213, 212,
-                                  "MS Sans Serif", 8, kPopup, kDetailsItems};
+                                  "MS Sans Serif", 8, kPopup, kDetailsItems, {},
+                                  EquipmentDetailsControlGuides()};
     return t;
 }
 

@@ -15,6 +15,7 @@ TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libqt6test6
   xvfb xauth x11-utils xdotool imagemagick
   valgrind dpkg-dev lintian
+  locales dbus at-spi2-core python3-pyatspi
 )
 
 # install_packages PACKAGE...
@@ -30,6 +31,17 @@ install_packages() {
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
   fi
+}
+
+# The tests run the window under a locale that writes a decimal comma as well
+# (numbers must still show with a point): generate de_DE.UTF-8 once.
+install_test_locale() {
+  locale -a 2>/dev/null | grep -ix 'de_DE\.utf-\?8' >/dev/null && return
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)$/\1/' /etc/locale.gen
+  grep -qx 'de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen
 }
 
 # configure DIR [cmake options...]

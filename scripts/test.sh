@@ -5,6 +5,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 install_packages "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+install_test_locale
 options=(-DKESTRAV_BUILD_TESTS=ON -DKESTRAV_BUILD_BENCHMARKS=ON -DKESTRAV_WERROR=ON)
 configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 build build

@@ -30,6 +30,10 @@ class CHeadlessPlatform : public CPlatform {
                        unsigned type) override;
     int RunModal(CDialog& dialog) override;
     bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data) override;
+    bool ShowHelpSection(const std::string& helpFile, const std::string& section) override {
+        helpRequests.push_back(helpFile + "#" + section);
+        return helpWorks;
+    }
     bool IsIconic(const CDialog&) const override { return iconic; }
     void Minimize(CDialog&) override { iconic = true; }
     void GetClientSize(const CDialog&, int& cx, int& cy) const override {

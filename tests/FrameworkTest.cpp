@@ -4,6 +4,10 @@
 
 #include "tests/TestSupport.h"
 
+#include "framework/NumberText.h"
+
+#include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <tuple>
 
@@ -120,6 +124,36 @@ TEST_F(FrameworkTest, BadReadBacksAndFailingHandlersAreReportedInABox) {
         ASSERT_EQ(platform.boxes.size(), 1u);
         EXPECT_EQ(platform.boxes[0].text, box);
         platform.boxes.clear();
+    }
+}
+
+// Numbers are written and read back with a point under a locale whose
+// printf writes a comma (the toolkit sets the user's locale at start-up).
+// setup.sh generates de_DE.UTF-8.
+TEST(NumberText, NumbersUseAPointWhateverTheLocale) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "de_DE.UTF-8 is not installed";
+    char comma[16];
+    std::snprintf(comma, sizeof comma, "%g", 1.5);
+    const std::vector<std::string> shown = {FormatFloat(1.5f), FormatFloat(0.5f),
+                                            FormatFloat(1234567.0f), FormatFloat(-12.25f),
+                                            NumberText(32767.5, 9)};
+    const std::tuple<const char*, bool, float> reads[] = {
+        {"1.5", true, 1.5f}, {" +2.5 ", true, 2.5f}, {"-0.5", true, -0.5f}, {"1,5", false, 0},
+        {"1e39", false, 0},  {"+-1", false, 0},      {"", false, 0},        {"1.5x", false, 0}};
+    std::vector<std::pair<bool, float>> read;
+    for (const auto& [text, ok, value] : reads) {
+        float parsed = 0;
+        read.emplace_back(ParseFloat(text, parsed), parsed);
+    }
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_STREQ(comma, "1,5");
+    EXPECT_EQ(shown, (Texts{"1.5", "0.5", "1.23457e+06", "-12.25", "32767.5"}));
+    for (std::size_t i = 0; i < std::size(reads); ++i) {
+        EXPECT_EQ(read[i].first, std::get<1>(reads[i])) << std::get<0>(reads[i]);
+        if (read[i].first) {
+            EXPECT_FLOAT_EQ(read[i].second, std::get<2>(reads[i]));
+        }
     }
 }
 

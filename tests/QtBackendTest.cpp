@@ -1,5 +1,5 @@
 // The Qt backend: dialog-unit arithmetic, word wrapping, double-click
-// pairing, list keys and labels; a small probe dialog for what is shown
+// pairing, list keys, accessible names and help sections; a small probe dialog for what is shown
 // again, whole rows and the Tab key's focus; help; and one run of the design
 // sheet: its looks, About and Equipment Details over it as their templates
 // draw them, Alt+F4 on each, and every value the shipped catalogues can put
@@ -8,6 +8,8 @@
 #include "QtWindowProbe.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 
 namespace {
@@ -57,22 +59,46 @@ TEST(ListKeysTest, AtTheEndsAndInAnEmptyListTheSelectionStaysInside) {
     EXPECT_EQ(RowAfterListKey(ListKey::Down, -1, 0, 5), -1);
 }
 
-TEST(LabelTest, EveryBoxAndListIsKnownByItsLabelOrHeading) {
-    const std::map<int, std::string> named = {{IDC_ENGINE_NAME, "Engine Name"},
-                                              {IDC_TONNAGE, "TONNAGE"},
-                                              {IDC_WEAPONS, "WEAPONS AND COMPONENTS"},
-                                              {IDC_LIST_LEFTTORSO, "L/TORSO"},
-                                              {IDC_ARMOUR_HEAD, "HEAD"},
-                                              {IDC_TONNAGE_REMAINING, "TONNAGE REMAINING"},
-                                              {IDC_LIST_HEAD, "HEAD"}};
-    for (const DialogTemplate* t : {&MainDialogTemplate(), &EquipmentDetailsDialogTemplate()}) {
+// Every control of the three windows has a name for a screen reader that is
+// unique in its window and on one line (the buttons' captions wrap, the
+// armour buttons all show "U" and "D"), and a help section that the help
+// document has. A box without a guide is known by its label.
+TEST(AccessibleNameTest, EveryControlHasAUniqueOneLineNameAndAHelpSection) {
+    std::ifstream file(std::string(KESTRAV_SOURCE_DIR) + "/doc/index.html");
+    const std::string document((std::istreambuf_iterator<char>(file)), {});
+    ASSERT_FALSE(document.empty());
+    const std::map<int, std::string> named = {{IDC_UP_HEAD, "Head armour up"},
+                                              {IDC_TONNAGE_UP, "Tonnage increase"},
+                                              {IDC_ADD_COMPONENT, "Add component"},
+                                              {IDC_MAXIMISE_ARMOUR, "Maximise armour"},
+                                              {IDC_TONNAGE_REMAINING, "Tonnage remaining"}};
+    for (const DialogTemplate* t :
+         {&MainDialogTemplate(), &AboutDialogTemplate(), &EquipmentDetailsDialogTemplate()}) {
+        std::set<std::string> names;
         for (const DialogItem& item : t->items) {
-            if (item.kind != ControlKind::Edit && item.kind != ControlKind::ListBox) continue;
-            const std::string label = LabelOf(*t, item);
-            EXPECT_FALSE(label.empty()) << item.id;
-            EXPECT_EQ(label, named.count(item.id) ? named.at(item.id) : label) << item.id;
+            if (item.id == IDC_STATIC) continue;
+            const std::string name = AccessibleNameOf(*t, item);
+            EXPECT_FALSE(name.empty()) << item.id;
+            EXPECT_EQ(name.find('\n'), std::string::npos) << name;
+            EXPECT_TRUE(names.insert(name).second) << t->caption << " names two controls " << name;
+            if (t == &MainDialogTemplate() && named.count(item.id)) {
+                EXPECT_EQ(name, named.at(item.id));
+            }
+            const ControlGuide* guide = GuideOf(*t, item.id);
+            ASSERT_NE(guide, nullptr) << t->caption << " " << item.id;
+            EXPECT_NE(document.find(std::string("id=\"") + guide->helpSection + "\""),
+                      std::string::npos)
+                << "no section " << guide->helpSection;
         }
     }
+    // Without a guide, a box is known by its label and a button by its caption on one line.
+    const DialogItem items[] = {{ControlKind::Static, IDC_STATIC, "Engine &Name", 0, 0, 40, 10, 0},
+                                {ControlKind::Edit, 7, "", 45, 0, 20, 10, 0},
+                                {ControlKind::PushButton, 8, "   Add\n Component ", 0, 20, 20, 20,
+                                 ControlStyle::MultiLine}};
+    const DialogTemplate bare{1, "Bare", 100, 100, "Sans", 8, 0, items};
+    EXPECT_EQ(AccessibleNameOf(bare, items[1]), "Engine Name");
+    EXPECT_EQ(AccessibleNameOf(bare, items[2]), "Add Component");
 }
 
 // ---- Real windows ----
@@ -127,6 +153,7 @@ TEST_F(QtWindowTest, OnlyChangesAndWholeRowsAreShownAndOnlyTabFocusIsReported) {
     dialog.DoModal();
 }
 
+// Escape and Ctrl+W close the help window.
 TEST_F(QtWindowTest, HelpOpensInTheProgramsOwnWindowOrSaysWhereTheDocumentWasLookedFor) {
     TempDir empty;
     ASSERT_TRUE(platform.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
@@ -139,7 +166,19 @@ TEST_F(QtWindowTest, HelpOpensInTheProgramsOwnWindowOrSaysWhereTheDocumentWasLoo
     std::filesystem::create_directories(empty.File("share/doc/kestrav"));
     std::filesystem::copy_file(std::string(KESTRAV_SOURCE_DIR) + "/doc/index.html", where);
     ASSERT_TRUE(platform.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
-    ASSERT_NE(platform.HelpBrowser(), nullptr); // what it shows: the help scenario
+    ASSERT_NE(platform.HelpBrowser(), nullptr); // what it shows: the help scenarios
+    // Escape and Ctrl+W close it, as they close a document window.
+    for (const QKeyCombination keys :
+         {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::ControlModifier, Qt::Key_W)}) {
+        ASSERT_TRUE(platform.ShowHelpSection(empty.File("bin/kestrav.HLP"), "armour"));
+        QWidget* help = platform.HelpBrowser()->window();
+        EXPECT_EQ(platform.HelpBrowser()->source().fragment(), "armour");
+        QApplication::setActiveWindow(help);
+        QTest::keyClick(platform.HelpBrowser(), keys.key(), keys.keyboardModifiers());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(platform.HelpBrowser(), nullptr) << keys.toCombined();
+    }
+    ASSERT_TRUE(platform.WinHelp(empty.File("bin/kestrav.HLP"), HELP_CONTEXT, 131174));
     platform.WinHelp("", HELP_QUIT, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(platform.HelpBrowser(), nullptr);
@@ -233,7 +272,9 @@ TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCatalo
         EXPECT_EQ(tonnage->focusPolicy(), Qt::NoFocus);
         // A screen reader names a box by its label once it listens.
         QAccessible::setActive(true);
-        EXPECT_EQ(ControlOf<QLineEdit>(window, IDC_ENGINE_NAME)->accessibleName(), "Engine Name");
+        EXPECT_EQ(ControlOf<QLineEdit>(window, IDC_ENGINE_NAME)->accessibleName(), "Engine name");
+        EXPECT_EQ(ControlOf<QPushButton>(window, IDC_DOWN_LL)->accessibleName(),
+                  "Left leg armour down");
         QAccessible::setActive(false);
         // Every list with every entry it can hold, whole; a list narrower
         // than a name shows it condensed. Only the arm lists, whose fixed

@@ -3,6 +3,8 @@
 
 #include "framework/qt/DialogUnits.h"
 
+#include "framework/Afx.h"
+
 #include <algorithm>
 #include <cctype>
 #include <climits>
@@ -153,6 +155,35 @@ std::string LabelOf(const DialogTemplate& dialogTemplate, const DialogItem& item
         }
     }
     return best;
+}
+
+std::string AccessibleNameOf(const DialogTemplate& dialogTemplate, const DialogItem& item) {
+    if (item.id == IDC_STATIC) return "";
+    if (const ControlGuide* guide = GuideOf(dialogTemplate, item.id);
+        guide && guide->accessibleName)
+        return guide->accessibleName;
+    switch (item.kind) {
+    case ControlKind::Edit:
+    case ControlKind::ListBox:
+        return LabelOf(dialogTemplate, item);
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox: {
+        // One line: the caption's words with single spaces between them.
+        std::string words;
+        for (const char* c = item.text ? item.text : ""; *c; ++c) {
+            if (*c == '&') continue;
+            const bool blank = std::isspace(static_cast<unsigned char>(*c)) != 0;
+            if (!blank)
+                words += *c;
+            else if (!words.empty() && words.back() != ' ')
+                words += ' ';
+        }
+        if (!words.empty() && words.back() == ' ') words.pop_back();
+        return words;
+    }
+    default:
+        return "";
+    }
 }
 
 std::string HelpDocumentPath(const std::string& executableFolder) {

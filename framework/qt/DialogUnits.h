@@ -80,6 +80,10 @@ int RowByTypedPrefix(const std::vector<std::string>& entries, int current,
 // words in it to its left on its row, or above it over its columns; its
 // access-key marks and padding dropped. Empty when there is none.
 std::string LabelOf(const DialogTemplate& dialogTemplate, const DialogItem& item);
+// The name assistive technology knows a control by: the template's guide
+// name, else a box's or list's label, else a button's caption on one line.
+// Empty for labels, group boxes and icons, which their own text names.
+std::string AccessibleNameOf(const DialogTemplate& dialogTemplate, const DialogItem& item);
 
 // The help document beside an installed or built program, and the anchor of a help context.
 std::string HelpDocumentPath(const std::string& executableFolder);

@@ -317,8 +317,8 @@ QWidget* CQtDialogWindow::CreateWidget(const DialogItem& item) {
     widget->setGeometry(r.x, r.y, r.width, r.height);
     // Named once assistive technology is listening: naming a widget makes
     // Qt build its accessible interface, which costs start-up time for nobody.
-    if (item.kind == ControlKind::Edit || item.kind == ControlKind::ListBox)
-        m_accessibleNames.emplace_back(widget, ToQt(LabelOf(m_dialog.Template(), item)));
+    if (const std::string name = AccessibleNameOf(m_dialog.Template(), item); !name.empty())
+        m_accessibleNames.emplace_back(widget, ToQt(name));
     // Only the window's background offers the system menu.
     if (item.kind != ControlKind::Static && item.kind != ControlKind::GroupBox)
         widget->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -586,7 +586,7 @@ bool CQtDialogWindow::HandleKey(QKeyEvent* key, QListWidget* list) {
     if (m_loneAlt) return true;
     const bool plain = (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == 0;
     if (k == Qt::Key_F1 && plain) {
-        Dispatch([this] { m_dialog.Command(ID_HELP); });
+        Dispatch([this] { m_dialog.PressHelp(); });
         return true;
     }
     if (k == Qt::Key_F10 && plain && m_menuBar) {

@@ -88,7 +88,7 @@ class CQtDialogWindow : public QDialog, public QAccessible::ActivationObserver {
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    // Every edit box and list is named by its label once assistive technology listens.
+    // Every control takes its accessible name (AccessibleNameOf) once assistive technology listens.
     void accessibilityActiveChanged(bool active) override;
 
   private:

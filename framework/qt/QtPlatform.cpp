@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
@@ -101,6 +102,14 @@ bool CQtPlatform::WinHelp(const std::string& helpFile, unsigned command, unsigne
         return true;
     }
     if (command != HELP_CONTEXT) return false;
+    return OpenHelp(helpFile, HelpAnchor(data));
+}
+
+bool CQtPlatform::ShowHelpSection(const std::string& helpFile, const std::string& section) {
+    return OpenHelp(helpFile, section);
+}
+
+bool CQtPlatform::OpenHelp(const std::string& helpFile, const std::string& anchor) {
     // The help document is shipped beside the program, not at the help file's name.
     const std::string folder = std::filesystem::path(helpFile).parent_path().string();
     const QString path = QString::fromStdString(HelpDocumentPath(folder));
@@ -125,10 +134,16 @@ bool CQtPlatform::WinHelp(const std::string& helpFile, unsigned command, unsigne
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(browser);
         m_help->resize(640, 560);
+        // Closed from the keyboard as a document window is: Escape or Ctrl+W.
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            auto* shortcut = new QShortcut(keys, m_help);
+            QObject::connect(shortcut, &QShortcut::activated, m_help, &QWidget::close);
+        }
     }
     QTextBrowser* browser = HelpBrowser();
     QUrl url = QUrl::fromLocalFile(path);
-    url.setFragment(QString::fromStdString(HelpAnchor(data)));
+    url.setFragment(QString::fromStdString(anchor));
     browser->setSource(url);
     browser->scrollToAnchor(url.fragment());
     m_help->setWindowTitle(browser->documentTitle().isEmpty() ? QStringLiteral("Help")

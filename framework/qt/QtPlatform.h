@@ -6,7 +6,8 @@
 // the framework's control state again (only the controls whose revision
 // changed). Message boxes are QMessageBoxes owned by the main window, their
 // one button carrying text only. Help shows the shipped help document in the
-// program's own help window at the topic asked for; no browser is needed.
+// program's own help window at the topic or section asked for; no browser is
+// needed; Escape or Ctrl+W closes it.
 //
 // Tests subclass it: the protected hooks run once a window or a message box is
 // on screen, inside its modal loop, so a test can read it and answer it.
@@ -37,6 +38,7 @@ class CQtPlatform : public CPlatform {
     int RunModal(CDialog& dialog) override;
     void FocusChanged(CDialog& dialog, int id) override;
     bool WinHelp(const std::string& helpFile, unsigned command, unsigned long data) override;
+    bool ShowHelpSection(const std::string& helpFile, const std::string& section) override;
     bool IsIconic(const CDialog& dialog) const override;
     void Minimize(CDialog& dialog) override;
     void GetClientSize(const CDialog& dialog, int& cx, int& cy) const override;
@@ -60,6 +62,8 @@ class CQtPlatform : public CPlatform {
 
   private:
     CQtDialogWindow* Find(const CDialog& dialog) const;
+    // Shows the help document in the help window at an anchor.
+    bool OpenHelp(const std::string& helpFile, const std::string& anchor);
 
     std::vector<CQtDialogWindow*> m_windows; // on screen, innermost last
     QPointer<QWidget> m_help;                // the help window, while it exists

@@ -381,9 +381,14 @@ class ScenarioPlatform : public CQtPlatform {
         QWidget* widget = ControlWidget(*m_main, id);
         if (!widget) return "the window has no control " + std::to_string(id);
         if (widget->focusPolicy() & Qt::TabFocus) {
-            if (!m_window->isActiveWindow()) {
+            // The sheet counts as active while its help window is (a window
+            // of its own), but only the sheet's own activation lets a focus
+            // move reach it as the user's.
+            if (QApplication::activeWindow() != m_window) {
                 m_window->activateWindow();
-                if (!QTest::qWaitForWindowActive(m_window, 2000)) return "the window is not active";
+                if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == m_window; },
+                                     2000))
+                    return "the window is not active";
             }
             // The Tab key passes over a disabled control.
             if (widget->isEnabled()) widget->setFocus(Qt::TabFocusReason);
