@@ -154,6 +154,27 @@ inline double Largest(const std::vector<double>& values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
+// Plays the family's cycle once an iteration and makes the iteration's time
+// the mean of its timed actions. `untimed(step)` plays a step that is not
+// timed; `timed(step)` plays a timed one and returns the seconds it counts.
+template <class PlayUntimed, class PlayTimed>
+void TimeCycles(benchmark::State& state, const Family& family, PlayUntimed untimed,
+                PlayTimed timed) {
+    for (auto _ : state) {
+        double total = 0;
+        int count = 0;
+        for (const Step& step : family.cycle) {
+            if (!step.timed) {
+                untimed(step);
+                continue;
+            }
+            total += timed(step);
+            ++count;
+        }
+        state.SetIterationTime(total / count); // per action
+    }
+}
+
 // Registers one benchmark per family, timed by hand in microseconds, whose
 // "max" statistic is the worst single action over every repetition.
 inline void RegisterFamilies(void (*run)(benchmark::State&, const Family&)) {

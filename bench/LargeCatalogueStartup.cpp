@@ -13,6 +13,7 @@
 #include "bench/FirstPaintPlatform.h"
 #include "bench/MonotonicClock.h"
 #include "catalog/CatalogFolder.h"
+#include "catalog/CatalogNames.h"
 #include "tools/SqlScript.h"
 
 #include <QApplication>
@@ -40,8 +41,10 @@ std::string MakeFolder(const std::string& project, bool shuffled) {
     char pattern[] = "/tmp/kestrav-bench-XXXXXX";
     if (!mkdtemp(pattern)) std::exit(1);
     const std::string folder = pattern;
-    for (const char* file : {"MechEngines.db", "Internal.db"})
+    for (const char* name : {kEnginesCatalog, kInternalCatalog}) {
+        const std::string file = std::string(name) + ".db";
         fs::copy_file(fs::path(project) / file, fs::path(folder) / file);
+    }
     std::vector<int> order(kRows);
     for (int i = 0; i < kRows; ++i)
         order[static_cast<std::size_t>(i)] = i;
@@ -56,7 +59,7 @@ std::string MakeFolder(const std::string& project, bool shuffled) {
                       i);
         script += row;
     }
-    CreateDatabaseFromScript(folder + "/equipment.db", script + "COMMIT;");
+    CreateDatabaseFromScript(folder + "/" + kEquipmentCatalog + ".db", script + "COMMIT;");
     return folder;
 }
 

@@ -50,23 +50,14 @@ void RunFamily(benchmark::State& state, const Family& family) {
     const std::string before = sheet.Snapshot();
     const std::size_t boxes = sheet.Boxes();
     std::vector<double> samples;
-    for (auto _ : state) {
-        double total = 0;
-        int timed = 0;
-        for (const Step& step : family.cycle) {
-            if (!step.timed) {
-                step.act(sheet);
-                continue;
-            }
+    TimeCycles(
+        state, family, [&sheet](const Step& step) { step.act(sheet); },
+        [&](const Step& step) {
             const auto start = MonotonicClock::now();
             step.act(sheet);
-            const double seconds = SecondsSince(start);
-            samples.push_back(seconds);
-            total += seconds;
-            ++timed;
-        }
-        state.SetIterationTime(total / timed); // per action
-    }
+            samples.push_back(SecondsSince(start));
+            return samples.back();
+        });
     if (sheet.Boxes() != boxes) state.SkipWithError("a message box was shown");
     if (sheet.Snapshot() != before) state.SkipWithError("the cycle did not restore the design");
     ReportSamples(state, "rules", std::move(samples));

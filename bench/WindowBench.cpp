@@ -209,37 +209,29 @@ void RunFamily(benchmark::State& state, const Family& family) {
     const std::string before = sheet.Snapshot();
     const int boxes = g_boxes;
     Samples samples;
-    for (auto _ : state) {
-        double total = 0;
-        int timed = 0;
-        for (const Step& step : family.cycle) {
-            if (!step.timed) {
-                step.act(sheet);
-                WindowSheet::Repaint();
-                continue;
-            }
-            const Screen was = sheet.Capture();
-            const auto start = MonotonicClock::now();
-            step.act(sheet);
-            const double refresh = SecondsSince(start);
-            WindowSheet::Repaint();
-            const double frame = SecondsSince(start);
-            samples.refresh.push_back(refresh);
-            samples.frame.push_back(frame);
-            total += refresh;
-            ++timed;
+    const auto untimed = [&sheet](const Step& step) {
+        step.act(sheet);
+        WindowSheet::Repaint();
+    };
+    TimeCycles(state, family, untimed, [&](const Step& step) {
+        const Screen was = sheet.Capture();
+        const auto start = MonotonicClock::now();
+        step.act(sheet);
+        const double refresh = SecondsSince(start);
+        WindowSheet::Repaint();
+        samples.refresh.push_back(refresh);
+        samples.frame.push_back(SecondsSince(start));
 
-            // The floor: back to what was shown, then the same change by plain Qt calls.
-            const Screen is = sheet.Capture();
-            WindowSheet::Apply(was);
-            WindowSheet::Repaint();
-            const auto floorStart = MonotonicClock::now();
-            WindowSheet::Apply(is);
-            WindowSheet::Repaint();
-            samples.floor.push_back(SecondsSince(floorStart));
-        }
-        state.SetIterationTime(total / timed); // per action
-    }
+        // The floor: back to what was shown, then the same change by plain Qt calls.
+        const Screen is = sheet.Capture();
+        WindowSheet::Apply(was);
+        WindowSheet::Repaint();
+        const auto floorStart = MonotonicClock::now();
+        WindowSheet::Apply(is);
+        WindowSheet::Repaint();
+        samples.floor.push_back(SecondsSince(floorStart));
+        return refresh;
+    });
     if (g_boxes != boxes) state.SkipWithError("a message box was shown");
     if (sheet.Snapshot() != before) state.SkipWithError("the cycle did not restore the design");
     ReportSamples(state, "refresh", std::move(samples.refresh));

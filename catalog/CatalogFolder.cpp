@@ -31,6 +31,6 @@ void SetCatalogFolderForTesting(const std::string& folder) {
     OverrideFolder() = folder;
 }
 
-std::string CatalogFile(const char* fileName) {
-    return (std::filesystem::path(CatalogFolder()) / fileName).string();
+std::string CatalogFile(const char* name) {
+    return (std::filesystem::path(CatalogFolder()) / (std::string(name) + ".db")).string();
 }

@@ -13,4 +13,5 @@ std::string CatalogFolder();
 std::string CatalogFolderOf(const std::string& programPath);
 // Tests only: use another folder (an empty text restores the default).
 void SetCatalogFolderForTesting(const std::string& folder);
-std::string CatalogFile(const char* fileName);
+// The file of the catalogue of this name (catalog/CatalogNames.h) in the folder.
+std::string CatalogFile(const char* name);

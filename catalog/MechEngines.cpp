@@ -3,12 +3,13 @@
 #include "catalog/MechEngines.h"
 
 #include "catalog/CatalogFolder.h"
+#include "catalog/CatalogNames.h"
 #include "catalog/CatalogueRanges.h"
 
 CMechEngines::CMechEngines() = default;
 
 std::string CMechEngines::GetDefaultDBName() {
-    return CatalogFile("MechEngines.db");
+    return CatalogFile(kEnginesCatalog);
 }
 
 std::string CMechEngines::GetDefaultSQL() {

@@ -3,12 +3,13 @@
 #include "catalog/MechEquipment.h"
 
 #include "catalog/CatalogFolder.h"
+#include "catalog/CatalogNames.h"
 #include "catalog/CatalogueRanges.h"
 
 MechEquipment::MechEquipment() = default;
 
 std::string MechEquipment::GetDefaultDBName() {
-    return CatalogFile("equipment.db");
+    return CatalogFile(kEquipmentCatalog);
 }
 
 std::string MechEquipment::GetDefaultSQL() {

@@ -3,12 +3,13 @@
 #include "catalog/MechInternals.h"
 
 #include "catalog/CatalogFolder.h"
+#include "catalog/CatalogNames.h"
 #include "catalog/CatalogueRanges.h"
 
 CMechInternals::CMechInternals() = default;
 
 std::string CMechInternals::GetDefaultDBName() {
-    return CatalogFile("Internal.db");
+    return CatalogFile(kInternalCatalog);
 }
 
 std::string CMechInternals::GetDefaultSQL() {

@@ -1,5 +1,5 @@
 // The critical location lists as the sheet uses them (their facts are the
-// location table, design/Locations.h), and the move lock over the 38 design
+// location table, design/Locations.h), and the move lock over the design
 // controls.
 
 #include "design/ConstructionOptions.h"

@@ -19,7 +19,7 @@
 
 #include <string>
 
-// The 35 value members of the design sheet, in their declaration order.
+// The value members of the design sheet, in their declaration order.
 struct CKestravDesignValues {
     int m_nSpeed = 1;
     float m_fArmour = 0;
@@ -106,7 +106,7 @@ class CKestravDlg : public CDialog, public CKestravDesignValues {
     friend struct SheetRules;
     friend class KestravDlgTestAccess;
 
-    // ---- The 47 control members, in declaration order ----
+    // ---- The control members, in declaration order ----
     CButton m_btnMaximiseArmour;
     CButton m_btnAddComponent;
     CButton m_btnTonnageUp;
@@ -163,7 +163,7 @@ class CKestravDlg : public CDialog, public CKestravDesignValues {
     // Appends one entry to the first location, in the automatic placement
     // order, that has a free slot; false when every location is full.
     bool AppendByPlacementOrder(const std::string& entry);
-    // 78 minus the entries of the eight location lists.
+    // The slots of the eight location lists less their entries.
     int FreeSlots();
 
     // True when every catalogue was read at start-up.

@@ -21,7 +21,6 @@ inline constexpr unsigned MB_ICONSTOP = 0x0010;
 // System commands.
 inline constexpr unsigned SC_MINIMIZE = 0xF020;
 inline constexpr unsigned SC_CLOSE = 0xF060;
-inline constexpr unsigned SC_RESTORE = 0xF120;
 
 // List results.
 inline constexpr int LB_ERR = -1;

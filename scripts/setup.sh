@@ -5,16 +5,18 @@
 set -euo pipefail
 
 KESTRAV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# What building and running the program needs.
+# What building and running the program needs (dpkg-dev: dpkg-buildflags,
+# the distribution's hardening flags).
 PROGRAM_PACKAGES=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config dpkg-dev
   libsqlite3-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-dejavu-extra
 )
-# What the tests and benchmarks add.
+# What the tests and benchmarks add (the packaging test's checkers:
+# lintian, hardening-check from devscripts, appstreamcli, desktop-file-validate).
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libqt6test6
   xvfb xauth x11-utils xdotool imagemagick
-  valgrind dpkg-dev lintian
+  valgrind lintian devscripts appstream desktop-file-utils
   locales dbus at-spi2-core python3-pyatspi
 )
 

@@ -2,6 +2,7 @@
 
 #include "testing/TempCatalogs.h"
 
+#include "catalog/CatalogNames.h"
 #include "tools/SqlScript.h"
 
 #include <cstdlib>
@@ -28,6 +29,6 @@ void WriteCatalog(const TempDir& dir, const std::string& baseName, const std::st
 }
 
 void WriteProjectCatalogs(const TempDir& dir) {
-    for (const char* name : {"MechEngines", "equipment", "Internal"})
+    for (const char* name : kCatalogNames)
         WriteCatalog(dir, name, ProjectCatalogScript(name));
 }

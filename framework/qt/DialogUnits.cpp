@@ -187,8 +187,8 @@ std::string AccessibleNameOf(const DialogTemplate& dialogTemplate, const DialogI
 }
 
 std::string HelpDocumentPath(const std::string& executableFolder) {
-    const std::filesystem::path path =
-        std::filesystem::path(executableFolder) / ".." / "share" / "doc" / "kestrav" / "index.html";
+    const std::filesystem::path path = std::filesystem::path(executableFolder) / ".." / "share" /
+                                       "kestrav" / "help" / "index.html";
     return path.lexically_normal().string();
 }
 

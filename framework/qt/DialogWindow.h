@@ -73,8 +73,6 @@ class CQtDialogWindow : public QDialog, public QAccessible::ActivationObserver {
     // Moves Qt's focus to a control (kFocusDialog: the window itself), silently.
     void MoveFocus(int id);
     QWidget* ControlWidget(int id) const;
-    // The scrollable area the controls sit in when the window does not fit the screen, or null.
-    QScrollArea* ScrollArea() const { return m_scroll; }
     // Opens the menu bar's first menu, as F10 and a lone Alt do.
     void OpenMenuBar();
     // The window ends only when its dialog ends, never by Qt's own Enter or Escape.

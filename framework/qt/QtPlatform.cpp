@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QShortcut>
@@ -28,10 +27,6 @@ CQtDialogWindow* CQtPlatform::Find(const CDialog& dialog) const {
     for (CQtDialogWindow* window : m_windows)
         if (&window->Dialog() == &dialog) return window;
     return nullptr;
-}
-
-QDialog* CQtPlatform::WindowOf(const CDialog& dialog) const {
-    return Find(dialog);
 }
 
 QWidget* CQtPlatform::ControlWidget(const CDialog& dialog, int id) const {
@@ -188,20 +183,4 @@ QIcon ApplicationIcon() {
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/kestrav/icons/kestrav-%1.png").arg(size), QSize(size, size));
     return icon;
-}
-
-QSize DialogWindowSize(const DialogTemplate& dialogTemplate, const MenuTemplate* menu,
-                       int* menuBarHeight) {
-    const PixelRect client =
-        DialogClientRect(dialogTemplate, DialogBaseUnitsOf(DialogFont(dialogTemplate)));
-    int height = 0;
-    if (menu) {
-        QMenuBar bar;
-        bar.setFont(QApplication::font("QMenuBar"));
-        for (const MenuItem& item : menu->items)
-            bar.addMenu(QString::fromStdString(item.text));
-        height = bar.sizeHint().height();
-    }
-    if (menuBarHeight) *menuBarHeight = height;
-    return QSize(client.width, client.height + height);
 }

@@ -17,7 +17,6 @@
 
 #include <QIcon>
 #include <QPointer>
-#include <QSize>
 
 #include <vector>
 
@@ -26,7 +25,6 @@ class QMessageBox;
 class QTextBrowser;
 class QWidget;
 class CQtDialogWindow;
-struct MenuTemplate;
 
 class CQtPlatform : public CPlatform {
   public:
@@ -47,8 +45,6 @@ class CQtPlatform : public CPlatform {
 
     // Shows the dialog's control state in its widgets; ends its modal loop once it has ended.
     void Sync(CDialog& dialog);
-    // The window of a dialog that is on screen, or null.
-    QDialog* WindowOf(const CDialog& dialog) const;
     // The widget of a control of a dialog on screen, or null.
     QWidget* ControlWidget(const CDialog& dialog, int id) const;
     // The help window's document view while it is open, or null.
@@ -71,7 +67,3 @@ class CQtPlatform : public CPlatform {
 
 // The program's icon (resource 128) at 16, 32 and 48 pixels.
 QIcon ApplicationIcon();
-// The outer size of the window that shows a template with an optional menu bar,
-// and the height of that menu bar, on the current desktop's fonts.
-QSize DialogWindowSize(const DialogTemplate& dialogTemplate, const MenuTemplate* menu,
-                       int* menuBarHeight = nullptr);

@@ -4,6 +4,7 @@
 #include "testing/scenario/ScenarioDriver.h"
 
 #include "catalog/CatalogFolder.h"
+#include "catalog/CatalogNames.h"
 #include "framework/WinApp.h"
 #include "framework/qt/QtPlatform.h"
 #include "testing/ListClickPoint.h"
@@ -87,12 +88,12 @@ class CatalogCopy {
         m_folder = pattern;
         const fs::path project = CatalogFolderOf(programPath);
         bool basedOnProject = false;
-        for (const char* base : {"MechEngines", "equipment", "Internal"}) {
+        for (const char* base : kCatalogNames) {
             const fs::path sql = source / (std::string(base) + ".sql");
             if (fs::exists(sql) && ReadTextFile(sql.string()).rfind(kBasedOnProject, 0) == 0)
                 basedOnProject = true;
         }
-        for (const char* base : {"MechEngines", "equipment", "Internal"}) {
+        for (const char* base : kCatalogNames) {
             const fs::path db = source / (std::string(base) + ".db");
             const fs::path sql = source / (std::string(base) + ".sql");
             const fs::path target = m_folder / (std::string(base) + ".db");
