@@ -22,7 +22,8 @@ void MechEquipment::DoFieldExchange(CDaoFieldExchange* pFX) {
     const bool checking = CheckingRows(*this, pFX);
     const std::size_t beforeTonnage = pFX->problems.size();
     DFX_Single(pFX, "[Tonnage]", m_Tonnage, kEquipmentTonnage);
-    if (checking) CheckTonnageStep(pFX, beforeTonnage, "[Tonnage]", 1, m_Tonnage, kEquipmentTonnage);
+    if (checking)
+        CheckTonnageStep(pFX, beforeTonnage, "[Tonnage]", 1, m_Tonnage, kEquipmentTonnage);
     DFX_Single(pFX, "[Criticals]", m_Criticals, kEquipmentCriticals);
     DFX_Short(pFX, "[Damage]", m_Damage);
     DFX_Short(pFX, "[Heat]", m_Heat);
@@ -37,9 +38,9 @@ void MechEquipment::DoFieldExchange(CDaoFieldExchange* pFX) {
 
 bool MechEquipment::Seek(const std::string& item) {
     if (!IsOpen())
-        throw CDaoException(kDaoNotOpen, (FileName().empty() ? std::string(GetRuntimeClassName())
-                                                              : FileName()) +
-                                             ": the catalogue is not open.");
+        throw CDaoException(kDaoNotOpen,
+                            (FileName().empty() ? std::string(GetRuntimeClassName()) : FileName()) +
+                                ": the catalogue is not open.");
     const auto* component = m_components.Find(item);
     if (!component) return false;
     static_cast<EquipmentValues&>(*this) = component->kept;

@@ -33,7 +33,8 @@ struct EquipmentValues {
 class MechEquipment;
 // What the rules demand of a row whose values are all in range: each value
 // they refuse is noted in problems, which leaves the row out.
-using EquipmentRowRule = void (*)(const EquipmentValues& row, std::vector<DaoFieldProblem>& problems);
+using EquipmentRowRule = void (*)(const EquipmentValues& row,
+                                  std::vector<DaoFieldProblem>& problems);
 
 class MechEquipment : public CDaoRecordset, public EquipmentValues {
   public:

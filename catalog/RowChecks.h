@@ -25,15 +25,16 @@ inline bool CheckingRows(const CDaoRecordset& recordset, const CDaoFieldExchange
 
 // A value as the row holds it (column `index` of the record being loaded).
 inline std::string HeldValue(const CDaoFieldExchange* pFX, std::size_t index) {
-    return pFX->m_record && index < pFX->m_record->size() ? DescribeDaoValue((*pFX->m_record)[index])
-                                                          : std::string("?");
+    return pFX->m_record && index < pFX->m_record->size()
+               ? DescribeDaoValue((*pFX->m_record)[index])
+               : std::string("?");
 }
 
 // A tonnage that loaded (no problem was noted since problemsBefore) but is
 // not a whole number of quarter tons: such a row is left out, so every sum of
 // tonnages the rules make is exact.
-inline void CheckTonnageStep(CDaoFieldExchange* pFX, std::size_t problemsBefore,
-                             const char* column, std::size_t index, float value, DaoRange range) {
+inline void CheckTonnageStep(CDaoFieldExchange* pFX, std::size_t problemsBefore, const char* column,
+                             std::size_t index, float value, DaoRange range) {
     if (pFX->problems.size() != problemsBefore) return;
     const double steps = static_cast<double>(value) / kCatalogueTonnageStep;
     if (steps == std::floor(steps)) return;

@@ -11,6 +11,8 @@
 #include "res/Templates.h"
 #include "res/resource.h"
 
+#include <algorithm>
+#include <array>
 #include <exception>
 #include <iterator>
 #include <new>
@@ -143,12 +145,17 @@ const MessageMap* CKestravDlg::GetMessageMap() const {
         ON_COMMAND(ID_FILE_EXIT, &D::OnExit),
         ON_COMMAND(ID_APP_ABOUT, &D::OnAppAbout),
     };
-    static const std::vector<MessageMapEntry> entries = [] {
-        std::vector<MessageMapEntry> all(std::begin(kEntries), std::end(kEntries));
-        for (const ConstructionOption& option : ConstructionOptions::kTable)
-            all.push_back(ON_BN_CLICKED(option.controlId, option.handler));
-        return all;
-    }();
+    // Built in place, without the heap: the first dispatch cannot run out of memory.
+    constexpr std::size_t kFixed = std::size(kEntries);
+    static const std::array<MessageMapEntry, kFixed + ConstructionOptions::kTable.size()> entries =
+        [] {
+            std::array<MessageMapEntry, kFixed + ConstructionOptions::kTable.size()> all{};
+            std::copy(std::begin(kEntries), std::end(kEntries), all.begin());
+            std::size_t at = kFixed;
+            for (const ConstructionOption& option : ConstructionOptions::kTable)
+                all[at++] = ON_BN_CLICKED(option.controlId, option.handler);
+            return all;
+        }();
     static const MessageMap map{CDialog::GetMessageMap(), entries};
     return &map;
 }

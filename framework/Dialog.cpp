@@ -10,8 +10,7 @@
 
 namespace {
 
-const char kActionOutOfMemoryText[] =
-    "There is not enough memory to do that. Nothing was changed.";
+const char kActionOutOfMemoryText[] = "There is not enough memory to do that. Nothing was changed.";
 const char kDialogOutOfMemoryText[] = "There is not enough memory to open the window.";
 
 } // namespace
@@ -247,9 +246,18 @@ bool CDialog::PreDispatch(int, Notification) {
 
 void CDialog::Notify(int id, Notification code) {
     if (!m_created || m_ended) return;
-    if (const MessageMapEntry* entry = FindHandler(id, code)) {
-        if (!PreDispatch(id, code)) return;
-        RunHandler(*entry);
+    const MessageMapEntry* entry = nullptr;
+    bool dispatch = false;
+    try {
+        entry = FindHandler(id, code);
+        dispatch = entry && PreDispatch(id, code);
+    } catch (const std::bad_alloc&) {
+        // A message table built on first use, or a refusal's text: nothing has run.
+        Report(nullptr, code == Notification::Command, true);
+        return;
+    }
+    if (entry) {
+        if (dispatch) RunHandler(*entry);
         return;
     }
     RunDefault(id, code);

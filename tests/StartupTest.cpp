@@ -108,8 +108,7 @@ const RowLeftOut kRowsLeftOut[] = {
      "equipment.db, row 43 ([Item] \"PPC\"): [Item] is \"PPC\", allowed one row each: row 10 "
      "has the same, and that row is used.",
      nullptr},
-    {"SecondEngine", "MechEngines.db",
-     "INSERT INTO [Engines] VALUES (10, 9, 'Second Fusion 10');",
+    {"SecondEngine", "MechEngines.db", "INSERT INTO [Engines] VALUES (10, 9, 'Second Fusion 10');",
      "MechEngines.db, row 80 ([Rating] 10): [Rating] is 10, allowed one row each: row 1 has the "
      "same, and that row is used.",
      nullptr},
@@ -158,7 +157,8 @@ TEST_F(StartupTest, AComponentAsHeavyAsTheTonnageRemainingFits) {
     TempDir dir;
     std::filesystem::copy(KESTRAV_CATALOG_DIR, dir.path());
     ApplyScriptToDatabase(dir.File("equipment.db"),
-                          "PRAGMA synchronous = OFF; INSERT INTO [Equipment] VALUES ('Quarter', 0.25, 1, 0, 0, 0, 0, 0, 0);");
+                          "PRAGMA synchronous = OFF; INSERT INTO [Equipment] VALUES ('Quarter', "
+                          "0.25, 1, 0, 0, 0, 0, 0, 0);");
     Start(dir.path());
     const int quarter = KestravDlgTestAccess::Weapons(*sheet).FindString(-1, "Quarter");
     for (int i = 0; i < 18; ++i) {
