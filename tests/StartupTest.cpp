@@ -177,10 +177,10 @@ TEST_F(StartupTest, AComponentAsHeavyAsTheTonnageRemainingFits) {
 // (these, the empty engine name and 0 everywhere else) and no equipment.
 TEST_F(StartupTest, AFailureOfAnyKindAtStartUpIsReportedOnTheBlankSheet) {
     TempDir dir;
-    WriteProjectCatalogs(dir);
-    WriteCatalog(dir, "equipment",
-                 ProjectCatalogScript("equipment") +
-                     "INSERT INTO [Equipment] VALUES ('Nothing', 1.0, 0.0, 0, 0, 0, 0, 0, 0);");
+    std::filesystem::copy(KESTRAV_CATALOG_DIR, dir.path());
+    ApplyScriptToDatabase(dir.File("equipment.db"),
+                          "PRAGMA synchronous = OFF; INSERT INTO [Equipment] VALUES ('Nothing', "
+                          "1.0, 0.0, 0, 0, 0, 0, 0, 0);");
     platform.outOfMemoryAtNextBox = true;
     Start(dir.path());
     const std::string report = dir.File("equipment.db: there is not enough memory to start.");
