@@ -46,3 +46,12 @@ bool MechEquipment::Seek(const std::string& item) {
     static_cast<EquipmentValues&>(*this) = component->kept;
     return true;
 }
+
+std::vector<std::string> MechEquipment::Items() const {
+    std::vector<std::string> items;
+    if (!IsOpen()) return items;
+    items.reserve(m_components.InOrder().size());
+    for (const auto* component : m_components.InOrder())
+        items.push_back(component->kept.m_Item);
+    return items;
+}

@@ -48,6 +48,8 @@ class MechEquipment : public CDaoRecordset, public EquipmentValues {
     // Makes the component of that Item current; false, and nothing changed,
     // when no row kept has it. A set that is not open raises its error.
     bool Seek(const std::string& item);
+    // The Item of every row kept, in the table's order, without moving the set.
+    std::vector<std::string> Items() const;
 
   private:
     EquipmentRowRule m_rule;

@@ -17,6 +17,7 @@
 #include <string>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 // True while the record set reads its rows: a record loaded before the set is open.
 inline bool CheckingRows(const CDaoRecordset& recordset, const CDaoFieldExchange* pFX) {
@@ -56,6 +57,7 @@ template <typename Key, typename Kept> class FirstRowOfEachKey {
     // Before the first row is read.
     void Begin() {
         m_rows.clear();
+        m_kept.clear();
         m_read = 0;
     }
     // After each row's other checks: a sound row is kept under its key,
@@ -65,7 +67,10 @@ template <typename Key, typename Kept> class FirstRowOfEachKey {
         ++m_read;
         if (!pFX->problems.empty()) return;
         const auto [at, added] = m_rows.try_emplace(key, Entry{m_read, kept});
-        if (added) return;
+        if (added) {
+            m_kept.push_back(&at->second); // an entry of the map stays where it is
+            return;
+        }
         pFX->problems.push_back({column, HeldValue(pFX, index),
                                  "one row each: row " + std::to_string(at->second.row) +
                                      " has the same, and that row is used"});
@@ -75,7 +80,11 @@ template <typename Key, typename Kept> class FirstRowOfEachKey {
         return at == m_rows.end() ? nullptr : &at->second;
     }
 
+    // The rows kept, in the table's order.
+    const std::vector<const Entry*>& InOrder() const { return m_kept; }
+
   private:
     std::unordered_map<Key, Entry> m_rows;
+    std::vector<const Entry*> m_kept;
     std::size_t m_read = 0;
 };
