@@ -291,9 +291,10 @@ void CKestravDlg::FailStart(const std::exception_ptr& failure, CUndoState* blank
     }
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
-    SetMenu(&MainMenu());
-    // The constructor values shown (naming every member, if the first pass was cut short).
+    // The menu bar (made on first use) and the constructor values shown,
+    // naming every member if the first pass was cut short.
     try {
+        SetMenu(&MainMenu());
         UpdateData(false);
     } catch (...) {
     }
