@@ -94,10 +94,6 @@ const RowLeftOut kRowsLeftOut[] = {
     {"EngineItem", "equipment.db",
      "INSERT INTO [Equipment] VALUES ('Engine', 3, 1, 0, 0, 0, 0, 0, 0);",
      "equipment.db, row 43 ([Item] \"Engine\"): [Item] is \"Engine\"", "Engine"},
-    {"FootItem", "equipment.db",
-     "INSERT INTO [Equipment] VALUES ('Foot Actuator', 1, 1, 0, 0, 0, 0, 0, 0);",
-     "equipment.db, row 43 ([Item] \"Foot Actuator\"): [Item] is \"Foot Actuator\"",
-     "Foot Actuator"},
     {"TenthOfATon", "equipment.db",
      "INSERT INTO [Equipment] VALUES ('Tenth', 0.1, 1, 0, 0, 0, 0, 0, 0);",
      "equipment.db, row 43 ([Item] \"Tenth\"): [Tonnage] is 0.1, allowed a number from 0 to "
@@ -112,8 +108,6 @@ const RowLeftOut kRowsLeftOut[] = {
      "MechEngines.db, row 80 ([Rating] 10): [Rating] is 10, allowed one row each: row 1 has the "
      "same, and that row is used.",
      nullptr},
-    {"EngineTenths", "MechEngines.db", "UPDATE [Engines] SET [Tonnage] = 9.1 WHERE [Rating] = 20;",
-     "MechEngines.db, row 3 ([Rating] 20): [Tonnage] is 9.1", nullptr},
     {"SecondInternal", "Internal.db", "INSERT INTO [Internal] VALUES (1, 99, 99, 99, 99);",
      "Internal.db, row 20 ([Tonnage] 1): [Tonnage] is 1, allowed one row each: row 1 has the "
      "same, and that row is used.",
