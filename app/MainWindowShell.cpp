@@ -43,14 +43,15 @@ HICON CKestravDlg::OnQueryDragIcon() {
 // New, Open, Save, Save As, Print, the mech types and technology levels: nothing.
 void CKestravDlg::OnMenuPlaceholder() {}
 
-// File, Exit: close the catalogues, then end through the OK path.
+// File, Exit: the OK path's read-back, then the catalogues closed and the end.
 void CKestravDlg::OnExit() {
-    // A read-back that refuses a value keeps the window, and its catalogues open.
+    // A read-back that refuses a value (or runs out of memory) keeps the
+    // window, and its catalogues open; after it nothing can fail.
     if (!UpdateData(true)) return;
     g_rsEquipment.Close();
     g_rsInternals.Close();
     g_rsEngines.Close();
-    OnOK();
+    EndDialog(IDOK);
 }
 
 void CKestravDlg::OnAppAbout() {

@@ -10,6 +10,12 @@
 
 #include "dao/DaoFieldExchange.h"
 
+// Every tonnage is a whole number of quarter tons, which binary floating
+// point holds exactly: sums and differences of them (TONNAGE REMAINING) are
+// exact, and show only tonnages the catalogues hold. A row with another
+// tonnage is left out (catalog/RowChecks.h).
+inline constexpr double kCatalogueTonnageStep = 0.25;
+
 // Names and texts: not empty, and no longer than a catalogue text may be.
 inline constexpr DaoLength kNameLength{1, 255};
 

@@ -1,4 +1,5 @@
-// CMechEngines: [Rating], [Tonnage], [EngineName] of table [Engines].
+// CMechEngines: [Rating], [Tonnage], [EngineName] of table [Engines], and the
+// checks of each row.
 
 #include "catalog/MechEngines.h"
 
@@ -17,7 +18,13 @@ std::string CMechEngines::GetDefaultSQL() {
 }
 
 void CMechEngines::DoFieldExchange(CDaoFieldExchange* pFX) {
+    if (pFX->m_op == CDaoFieldExchange::CollectColumns) m_ratings.Begin();
     DFX_Short(pFX, "[Rating]", m_Rating, kEngineRating);
+    const bool checking = CheckingRows(*this, pFX);
+    const std::size_t beforeTonnage = pFX->problems.size();
     DFX_Single(pFX, "[Tonnage]", m_Tonnage, kEngineTonnage);
+    if (checking) CheckTonnageStep(pFX, beforeTonnage, "[Tonnage]", 1, m_Tonnage, kEngineTonnage);
     DFX_Text(pFX, "[EngineName]", m_EngineName, kNameLength);
+    if (!checking) return;
+    m_ratings.Check(pFX, "[Rating]", 0, m_Rating, Nothing{});
 }

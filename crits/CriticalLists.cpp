@@ -70,13 +70,7 @@ bool CKestravDlg::AppendByPlacementOrder(const std::string& entry) {
 void CKestravDlg::InitCriticalLists() {
     // An empty catalogue leaves the weapons list empty; the fixed entries go in all the same.
     // The names go in with one sort, not one sorted insertion each.
-    std::vector<std::string> names;
-    if (g_rsEquipment.RecordCount() > 0) g_rsEquipment.MoveFirst();
-    while (!g_rsEquipment.IsEOF()) {
-        names.push_back(g_rsEquipment.m_Item);
-        g_rsEquipment.MoveNext();
-    }
-    m_listWeapons.AddStrings(std::move(names));
+    m_listWeapons.AddStrings(g_rsEquipment.Items());
     for (const LocationRules& rules : Locations::kTable)
         for (std::string_view entry : rules.newDesign)
             if (!entry.empty()) (this->*rules.list).AddString(std::string(entry));

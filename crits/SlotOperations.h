@@ -41,15 +41,7 @@ struct PendingValues {
 // As SeekEquipment, but a name without a record leaves the catalogue where it
 // stood and gives false, for rules that refuse such a name themselves.
 inline bool FindEquipment(const std::string& name) {
-    const CDaoRecordset::Position before = g_rsEquipment.SavePosition();
-    try {
-        SeekEquipment(name);
-        return true;
-    } catch (const CDaoException& error) {
-        if (error.m_scode != kDaoNoCurrentRecord) throw;
-        g_rsEquipment.RestorePosition(before);
-        return false;
-    }
+    return g_rsEquipment.Seek(name);
 }
 
 inline PendingValues CurrentPendingValues(const CKestravDlg& sheet) {

@@ -11,6 +11,8 @@
 #include "res/Templates.h"
 #include "res/resource.h"
 
+#include <algorithm>
+#include <array>
 #include <exception>
 #include <iterator>
 #include <new>
@@ -19,12 +21,15 @@
 namespace {
 
 // What a design action saves before it runs: the controls, the value members,
-// the program-wide values and where each catalogue stands.
+// the program-wide values and each catalogue's current values (what the rules
+// read of the record they stand on).
 class CDesignUndoState : public CUndoState {
   public:
     CKestravDesignValues values;
     ProgramValues program;
-    CDaoRecordset::Position equipment, engines, internals;
+    EquipmentValues equipment;
+    EngineValues engines;
+    InternalValues internals;
 };
 
 // Opens one catalogue; a table without records cannot give the design its values.
@@ -34,9 +39,11 @@ void OpenCatalogue(CDaoRecordset& catalogue, bool mayBeEmpty) {
         throw CDaoException(kDaoNoCurrentRecord, catalogue.FileName() + kEmptyCatalogueText);
 }
 
+const char kOutOfMemoryAtStartText[] = "there is not enough memory to start.";
+
 // The text of a start-up failure, starting with the catalogue being read: the
 // first one not open yet, or the equipment catalogue whose rows fill the lists.
-std::string StartUpFailure(const std::exception_ptr& failure) {
+std::string StartUpFailure(const std::exception_ptr& failure, bool windowReady) {
     std::string text;
     try {
         std::rethrow_exception(failure);
@@ -45,11 +52,13 @@ std::string StartUpFailure(const std::exception_ptr& failure) {
     } catch (const CException& error) {
         error.GetErrorMessage(text);
     } catch (const std::bad_alloc&) {
-        text = "there is not enough memory to start.";
+        text = kOutOfMemoryAtStartText;
     } catch (const std::exception& error) {
         text = error.what();
     } catch (...) {
     }
+    if (text.empty()) text = "unknown error";
+    if (!windowReady) return "Kestrav's window: " + text;
     CDaoRecordset* reading = &g_rsEquipment;
     for (CDaoRecordset* catalogue :
          {static_cast<CDaoRecordset*>(&g_rsEngines), static_cast<CDaoRecordset*>(&g_rsInternals)})
@@ -57,7 +66,7 @@ std::string StartUpFailure(const std::exception_ptr& failure) {
             reading = catalogue;
             break;
         }
-    return reading->GetDefaultDBName() + ": " + (text.empty() ? "unknown error" : text);
+    return reading->GetDefaultDBName() + ": " + text;
 }
 
 } // namespace
@@ -136,12 +145,17 @@ const MessageMap* CKestravDlg::GetMessageMap() const {
         ON_COMMAND(ID_FILE_EXIT, &D::OnExit),
         ON_COMMAND(ID_APP_ABOUT, &D::OnAppAbout),
     };
-    static const std::vector<MessageMapEntry> entries = [] {
-        std::vector<MessageMapEntry> all(std::begin(kEntries), std::end(kEntries));
-        for (const ConstructionOption& option : ConstructionOptions::kTable)
-            all.push_back(ON_BN_CLICKED(option.controlId, option.handler));
-        return all;
-    }();
+    // Built in place, without the heap: the first dispatch cannot run out of memory.
+    constexpr std::size_t kFixed = std::size(kEntries);
+    static const std::array<MessageMapEntry, kFixed + ConstructionOptions::kTable.size()> entries =
+        [] {
+            std::array<MessageMapEntry, kFixed + ConstructionOptions::kTable.size()> all{};
+            std::copy(std::begin(kEntries), std::end(kEntries), all.begin());
+            std::size_t at = kFixed;
+            for (const ConstructionOption& option : ConstructionOptions::kTable)
+                all[at++] = ON_BN_CLICKED(option.controlId, option.handler);
+            return all;
+        }();
     static const MessageMap map{CDialog::GetMessageMap(), entries};
     return &map;
 }
@@ -230,37 +244,66 @@ void CKestravDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_TOTAL_DAMAGE, m_nTotalDamage);
 }
 
-// Start-up: the window set-up, the catalogues, the first values of the design.
-// An error in any step (a catalogue that cannot be opened) ends the sequence
-// there; the window opens with what the earlier steps left.
+// Start-up: the window set-up, the catalogues, the first values of the design,
+// all of it under one guard. An error in any step (a catalogue that cannot be
+// opened, memory running out) ends the sequence there; the sheet goes back to
+// the constructor values and empty lists, the reason is told, and design
+// actions are refused from then on.
 bool CKestravDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
+    std::unique_ptr<CUndoState> blank;
+    try {
+        blank = SaveUndoState();
+        CDialog::OnInitDialog(); // the first binding pass
 
-    // The window: system-menu About entry, icon, menu bar.
-    const std::string about = LoadAboutString();
-    if (!about.empty()) {
-        CMenu systemMenu = GetSystemMenu();
-        systemMenu.AppendSeparator();
-        systemMenu.AppendMenu(IDM_ABOUTBOX, about);
+        // The window: icon, menu bar, system-menu About entry.
+        SetIcon(m_hIcon, true);
+        SetIcon(m_hIcon, false);
+        SetMenu(&MainMenu());
+        const std::string about = LoadAboutString();
+        if (!about.empty()) {
+            CMenu systemMenu = GetSystemMenu();
+            systemMenu.AppendSeparator();
+            systemMenu.AppendMenu(IDM_ABOUTBOX, about);
+        }
+        m_bWindowReady = true;
+
+        StartDesign();
+    } catch (...) {
+        FailStart(std::current_exception(), blank.get());
+    }
+    return true;
+}
+
+void CKestravDlg::FailStart(const std::exception_ptr& failure, CUndoState* blank) noexcept {
+    m_bStartFailed = true;
+    try {
+        m_strCatalogueError = StartUpFailure(failure, m_bWindowReady);
+    } catch (...) {
+        m_strCatalogueError.clear(); // StartFailureText tells it without the file
+    }
+    // Without a blank state the failure came first of all: nothing had changed.
+    if (blank) RestoreUndoState(*blank);
+    // The undo keeps the weapons list's entries; a blank sheet has none.
+    if (ControlState* weapons = FindControl(IDC_WEAPONS); weapons && !weapons->items.empty()) {
+        weapons->items.clear();
+        weapons->selection = LB_ERR;
+        TouchControl(*weapons);
     }
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
-    SetMenu(&MainMenu());
-
-    // The design's first values come from the catalogues. If any of them cannot
-    // be read, the sheet goes back to the constructor values and empty lists,
-    // and the error is reported; design actions are refused from then on.
-    // Whatever was thrown (a database error, memory exhausted, a fault), the
-    // message names the file being read.
-    const std::unique_ptr<CUndoState> blank = SaveUndoState();
+    // The menu bar (made on first use) and the constructor values shown,
+    // naming every member if the first pass was cut short.
     try {
-        StartDesign();
+        SetMenu(&MainMenu());
+        UpdateData(false);
     } catch (...) {
-        m_strCatalogueError = StartUpFailure(std::current_exception());
-        RestoreUndoState(*blank);
-        throw CSimpleException(m_strCatalogueError);
     }
-    return true;
+    AfxMessageBoxNoThrow(StartFailureText(), MB_ICONSTOP);
+}
+
+const char* CKestravDlg::StartFailureText() const noexcept {
+    return m_strCatalogueError.empty() ? "Kestrav could not start: there is not enough memory."
+                                       : m_strCatalogueError.c_str();
 }
 
 void CKestravDlg::StartDesign() {
@@ -272,8 +315,8 @@ void CKestravDlg::StartDesign() {
 
     m_strEngineName = g_rsEngines.m_EngineName;
     m_nInternalHead = 3;
-    // The first Internal record, without a search by tonnage.
-    TakeInternalRecord();
+    // The structure of the design's own tonnage, wherever its row stands.
+    LookUpInternals();
 
     g_nHeatSinks = 0;
     g_nDoubleSinks = 0;
@@ -288,7 +331,7 @@ void CKestravDlg::StartDesign() {
 }
 
 bool CKestravDlg::CataloguesOpen() const {
-    return m_strCatalogueError.empty();
+    return !m_bStartFailed;
 }
 
 // After a start-up whose catalogues could not all be read, every design
@@ -298,27 +341,37 @@ bool CKestravDlg::CataloguesOpen() const {
 bool CKestravDlg::PreDispatch(int, Notification code) {
     if (code == Notification::Command || CataloguesOpen()) return true;
     if (code == Notification::SetFocus) return false;
-    AfxMessageBox(kCataloguesUnreadText + m_strCatalogueError, MB_ICONSTOP);
+    try {
+        AfxMessageBox(kCataloguesUnreadText + std::string(StartFailureText()), MB_ICONSTOP);
+    } catch (const std::bad_alloc&) {
+        AfxMessageBoxNoThrow(StartFailureText(), MB_ICONSTOP);
+    }
     return false;
 }
 
 std::unique_ptr<CUndoState> CKestravDlg::SaveUndoState() const {
     auto state = std::make_unique<CDesignUndoState>();
-    state->controls = State();
+    SaveControls(state->controls);
     state->values = *this;
     state->program = SaveProgramValues();
-    state->equipment = g_rsEquipment.SavePosition();
-    state->engines = g_rsEngines.SavePosition();
-    state->internals = g_rsInternals.SavePosition();
+    state->equipment = g_rsEquipment;
+    state->engines = g_rsEngines;
+    state->internals = g_rsInternals;
     return state;
 }
 
-void CKestravDlg::RestoreUndoState(const CUndoState& saved) {
+// Every part moves back: nothing is allocated, so the undo cannot fail.
+void CKestravDlg::RestoreUndoState(CUndoState& saved) {
     CDialog::RestoreUndoState(saved);
-    const auto& state = static_cast<const CDesignUndoState&>(saved);
-    static_cast<CKestravDesignValues&>(*this) = state.values;
-    RestoreProgramValues(state.program);
-    g_rsEquipment.RestorePosition(state.equipment);
-    g_rsEngines.RestorePosition(state.engines);
-    g_rsInternals.RestorePosition(state.internals);
+    auto& state = static_cast<CDesignUndoState&>(saved);
+    static_cast<CKestravDesignValues&>(*this) = std::move(state.values);
+    RestoreProgramValues(std::move(state.program));
+    static_cast<EquipmentValues&>(g_rsEquipment) = std::move(state.equipment);
+    static_cast<EngineValues&>(g_rsEngines) = std::move(state.engines);
+    static_cast<InternalValues&>(g_rsInternals) = std::move(state.internals);
+}
+
+// The weapons list is filled once, at start-up; no action changes its entries.
+bool CKestravDlg::UndoSavesItemsOf(int id) const {
+    return id != IDC_WEAPONS;
 }

@@ -17,6 +17,7 @@
 #include "design/MoveOrigin.h"
 #include "framework/Dialog.h"
 
+#include <exception>
 #include <string>
 
 // The value members of the design sheet, in their declaration order.
@@ -89,12 +90,14 @@ class CKestravDlg : public CDialog, public CKestravDesignValues {
     void OnDestroy() override;
     HICON OnQueryDragIcon() override;
 
-    // The whole design, saved before every action and restored if it fails.
+    // The whole design, saved before every action and restored if it fails
+    // (but the weapons list's entries, which no action changes).
     std::unique_ptr<CUndoState> SaveUndoState() const override;
-    void RestoreUndoState(const CUndoState& state) override;
+    void RestoreUndoState(CUndoState& state) override;
 
   protected:
     bool PreDispatch(int id, Notification code) override;
+    bool UndoSavesItemsOf(int id) const override;
 
   private:
     // The tables of locations and construction options name the lists,
@@ -237,7 +240,16 @@ class CKestravDlg : public CDialog, public CKestravDesignValues {
 
     // Start-up after the window set-up: catalogues, first values, lists, engine.
     void StartDesign();
+    // A start-up that failed anywhere: the blank sheet, refusing every design
+    // action, and the reason told. Allocates only where it may fail.
+    void FailStart(const std::exception_ptr& failure, CUndoState* blank) noexcept;
+    // Why the start-up failed, as the refusals tell it.
+    const char* StartFailureText() const noexcept;
 
-    // Why the catalogues could not be read at start-up; empty when they were.
+    // The start-up failed: every design action is refused.
+    bool m_bStartFailed = false;
+    // The window's set-up is done; a failure after it is the catalogues'.
+    bool m_bWindowReady = false;
+    // Why the start-up failed; empty when it did not (or the text could not be made).
     std::string m_strCatalogueError;
 };

@@ -9,9 +9,11 @@
 
 #include "design/ProgramValues.h"
 
-#include "catalog/Search.h"
+#include "design/CatalogueRowRules.h"
 
-MechEquipment g_rsEquipment;
+#include <utility>
+
+MechEquipment g_rsEquipment(CheckEquipmentRow);
 CMechEngines g_rsEngines;
 CMechInternals g_rsInternals;
 std::string g_strPendingComponent;
@@ -33,8 +35,8 @@ ProgramValues SaveProgramValues() {
                          .equipmentTonnage = g_fEquipmentTonnage};
 }
 
-void RestoreProgramValues(const ProgramValues& values) {
-    g_strPendingComponent = values.pendingComponent;
+void RestoreProgramValues(ProgramValues&& values) {
+    g_strPendingComponent = std::move(values.pendingComponent);
     g_nSinksToAllocate = values.sinksToAllocate;
     g_nSinksAllocated = values.sinksAllocated;
     g_nHeatSinks = values.heatSinks;
@@ -44,9 +46,12 @@ void RestoreProgramValues(const ProgramValues& values) {
 }
 
 void SeekEquipment(const std::string& name) {
-    SeekFirst(
-        g_rsEquipment, [&name](const MechEquipment& rs) { return rs.m_Item == name; },
-        "the component \"" + name + "\"");
+    if (!g_rsEquipment.Seek(name))
+        throw CDaoException(kDaoNoCurrentRecord,
+                            g_rsEquipment.FileName() +
+                                ": No current record: the catalogue has no record for the "
+                                "component \"" +
+                                name + "\".");
 }
 
 void ClearPendingValues() {

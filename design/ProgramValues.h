@@ -43,7 +43,8 @@ struct ProgramValues {
     bool operator==(const ProgramValues&) const = default;
 };
 ProgramValues SaveProgramValues();
-void RestoreProgramValues(const ProgramValues& values);
+// Moves the values back: allocates nothing, so an undo cannot fail.
+void RestoreProgramValues(ProgramValues&& values);
 
 // Moves the equipment catalogue to the first record named exactly name; a
 // name without a record ends the action with the catalogue's error.

@@ -5,7 +5,15 @@
 #include "framework/WinApp.h"
 
 #include <exception>
+#include <new>
 #include <stdexcept>
+
+namespace {
+
+const char kActionOutOfMemoryText[] = "There is not enough memory to do that. Nothing was changed.";
+const char kDialogOutOfMemoryText[] = "There is not enough memory to open the window.";
+
+} // namespace
 
 void CMenu::AppendSeparator() const {
     m_items->push_back(MenuItem{MenuItem::Separator, "", 0});
@@ -30,12 +38,15 @@ void CDialog::EndDialog(int result) {
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
-    CDataExchange dx(this, saveAndValidate, m_members.empty());
+    // Until one pass has run whole, each pass names the members (again): a
+    // first pass cut short leaves none unnamed.
+    CDataExchange dx(this, saveAndValidate, !m_membersNamed);
     try {
         DoDataExchange(&dx);
     } catch (const CUserException&) {
         return false;
     }
+    m_membersNamed = true;
     return true;
 }
 
@@ -97,26 +108,42 @@ void CDialog::PressHelp() {
 }
 
 void CDialog::Create() {
-    m_state = DialogState{};
-    m_index.clear();
-    for (const DialogItem& item : m_template.items) {
-        ControlState control;
-        control.id = item.id;
-        control.kind = item.kind;
-        control.text = item.text ? item.text : "";
-        control.sorted = (item.style & ControlStyle::Sorted) != 0;
-        control.revision = m_nextRevision++;
-        if (item.id != IDC_STATIC) m_index.emplace(item.id, m_state.controls.size());
-        m_state.controls.push_back(std::move(control));
+    // The controls are built aside and taken on whole: a window that cannot
+    // even be built ends at once, with the reason, and is never shown half-made.
+    try {
+        DialogState state;
+        std::unordered_map<int, std::size_t> index;
+        state.controls.reserve(m_template.items.size());
+        for (const DialogItem& item : m_template.items) {
+            ControlState control;
+            control.id = item.id;
+            control.kind = item.kind;
+            control.text = item.text ? item.text : "";
+            control.sorted = (item.style & ControlStyle::Sorted) != 0;
+            control.revision = m_nextRevision++;
+            if (item.id != IDC_STATIC) index.emplace(item.id, state.controls.size());
+            state.controls.push_back(std::move(control));
+        }
+        m_state = std::move(state);
+        m_index = std::move(index);
+    } catch (const std::bad_alloc&) {
+        EndDialog(IDCANCEL);
+        AfxMessageBoxNoThrow(kDialogOutOfMemoryText, MB_ICONSTOP);
+        return;
     }
     m_created = true;
     bool focusFirst = true;
     try {
         focusFirst = OnInitDialog();
     } catch (const CException& error) {
-        Report(&error, false);
+        Report(&error, false, false);
+    } catch (const std::bad_alloc&) {
+        // A dialog whose set-up ran out of memory is not shown half-made.
+        EndDialog(IDCANCEL);
+        Report(nullptr, false, true);
+        return;
     } catch (const std::exception&) {
-        Report(nullptr, false);
+        Report(nullptr, false, false);
     }
     if (focusFirst && m_state.focusId == kFocusDialog) {
         for (const DialogItem& item : m_template.items) {
@@ -194,14 +221,38 @@ int CDialog::MessageBox(const std::string& text, const std::string& caption, uns
 
 std::unique_ptr<CUndoState> CDialog::SaveUndoState() const {
     auto state = std::make_unique<CUndoState>();
-    state->controls = m_state;
+    SaveControls(state->controls);
     return state;
 }
 
-void CDialog::RestoreUndoState(const CUndoState& state) {
-    const int focus = m_state.focusId;
-    m_state = state.controls;
+void CDialog::SaveControls(DialogState& saved) const {
+    saved.focusId = m_state.focusId;
+    saved.controls.reserve(m_state.controls.size());
+    for (const ControlState& c : m_state.controls) {
+        if (UndoSavesItemsOf(c.id))
+            saved.controls.push_back(c);
+        else
+            saved.controls.push_back(ControlState{.id = c.id,
+                                                  .kind = c.kind,
+                                                  .text = c.text,
+                                                  .checked = c.checked,
+                                                  .enabled = c.enabled,
+                                                  .sorted = c.sorted,
+                                                  .items = {},
+                                                  .selection = c.selection,
+                                                  .revision = c.revision});
+    }
+}
+
+void CDialog::RestoreUndoState(CUndoState& state) {
+    DialogState& saved = state.controls;
+    // The entries the undo state did not copy stay as they are.
+    for (std::size_t i = 0; i < saved.controls.size() && i < m_state.controls.size(); ++i)
+        if (!UndoSavesItemsOf(saved.controls[i].id))
+            saved.controls[i].items.swap(m_state.controls[i].items);
     // The focus is where the user left it; the restored state must not move it.
+    const int focus = m_state.focusId;
+    m_state = std::move(saved);
     m_state.focusId = focus;
 }
 
@@ -211,27 +262,46 @@ bool CDialog::PreDispatch(int, Notification) {
 
 void CDialog::Notify(int id, Notification code) {
     if (!m_created || m_ended) return;
-    if (const MessageMapEntry* entry = FindHandler(id, code)) {
-        if (!PreDispatch(id, code)) return;
-        RunHandler(*entry);
+    const MessageMapEntry* entry = nullptr;
+    bool dispatch = false;
+    try {
+        entry = FindHandler(id, code);
+        dispatch = entry && PreDispatch(id, code);
+    } catch (const std::bad_alloc&) {
+        // A message table built on first use, or a refusal's text: nothing has run.
+        Report(nullptr, code == Notification::Command, true);
+        return;
+    }
+    if (entry) {
+        if (dispatch) RunHandler(*entry);
         return;
     }
     RunDefault(id, code);
 }
 
 void CDialog::RunHandler(const MessageMapEntry& entry) {
-    std::unique_ptr<CUndoState> undo = SaveUndoState();
     const bool isCommand = entry.code == Notification::Command;
+    std::unique_ptr<CUndoState> undo;
+    try {
+        undo = SaveUndoState();
+    } catch (const std::bad_alloc&) {
+        // Without its undo state the action does not run at all.
+        Report(nullptr, isCommand, true);
+        return;
+    }
     try {
         (this->*entry.handler)();
     } catch (const CUserException&) {
         // The user has been told already; what the handler did stays.
     } catch (const CException& error) {
         RestoreUndoState(*undo);
-        Report(&error, isCommand);
+        Report(&error, isCommand, false);
+    } catch (const std::bad_alloc&) {
+        RestoreUndoState(*undo);
+        Report(nullptr, isCommand, true);
     } catch (const std::exception&) {
         RestoreUndoState(*undo);
-        Report(nullptr, isCommand);
+        Report(nullptr, isCommand, false);
     }
 }
 
@@ -250,17 +320,30 @@ void CDialog::RunDefault(int id, Notification code) {
         }
     } catch (const CUserException&) {
     } catch (const CException& error) {
-        Report(&error, true);
+        Report(&error, true, false);
+    } catch (const std::bad_alloc&) {
+        Report(nullptr, true, true);
     } catch (const std::exception&) {
-        Report(nullptr, true);
+        Report(nullptr, true, false);
     }
 }
 
-void CDialog::Report(const CException* error, bool isCommand) {
-    std::string text;
-    if (!error || !error->GetErrorMessage(text) || text.empty())
-        text = isCommand ? "Command failed." : "Internal application error.";
-    AfxMessageBox(text, MB_ICONSTOP);
+void CDialog::Report(const CException* error, bool isCommand, bool outOfMemory) noexcept {
+    const char* fixed = outOfMemory ? kActionOutOfMemoryText
+                        : isCommand ? "Command failed."
+                                    : "Internal application error.";
+    try {
+        std::string text;
+        if (outOfMemory || !error || !error->GetErrorMessage(text) || text.empty()) text = fixed;
+        AfxMessageBox(text, MB_ICONSTOP);
+        return;
+    } catch (const std::bad_alloc&) {
+        // The error's own text could not be made: the fixed one, once more.
+    } catch (...) {
+        return;
+    }
+    AfxMessageBoxNoThrow(outOfMemory || error == nullptr ? fixed : kActionOutOfMemoryText,
+                         MB_ICONSTOP);
 }
 
 void CDialog::SysCommand(unsigned id) {
@@ -268,7 +351,11 @@ void CDialog::SysCommand(unsigned id) {
     try {
         OnSysCommand(id);
     } catch (const CException& error) {
-        Report(&error, true);
+        Report(&error, true, false);
+    } catch (const std::bad_alloc&) {
+        Report(nullptr, true, true);
+    } catch (const std::exception&) {
+        Report(nullptr, true, false);
     }
 }
 

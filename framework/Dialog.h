@@ -4,7 +4,10 @@
 // entry points below (clicks, focus, keys, menu commands); the dialog runs the
 // handler from its message table. Before a handler runs the dialog saves its
 // whole state (SaveUndoState); when an error escapes the handler the state is
-// restored and the error reported, so a failed action changes nothing.
+// restored and the error reported, so a failed action changes nothing. Memory
+// running out anywhere (saving the state included) refuses the action the
+// same way: restoring moves the saved state back and allocates nothing, and
+// the report falls back on a fixed text when even that cannot be made.
 #pragma once
 
 #include "framework/Afx.h"
@@ -131,7 +134,16 @@ class CDialog : public CCmdTarget {
 
   protected:
     virtual std::unique_ptr<CUndoState> SaveUndoState() const;
-    virtual void RestoreUndoState(const CUndoState& state);
+    // Moves the saved state back (the state is used up); allocates nothing, so
+    // it cannot fail when memory has run out.
+    virtual void RestoreUndoState(CUndoState& state);
+    // The controls' state as an undo state keeps it: every control, but the
+    // entries only of the lists that UndoSavesItemsOf names.
+    void SaveControls(DialogState& saved) const;
+    // False for a list whose entries no action changes (filled once, at
+    // start-up): the undo state does not copy them, so an action costs the
+    // same however long that list is. Restoring keeps its entries as they are.
+    virtual bool UndoSavesItemsOf(int /*id*/) const { return true; }
     // Called before a handler runs; false refuses the notification (the
     // override has told the user why).
     virtual bool PreDispatch(int id, Notification code);
@@ -139,7 +151,9 @@ class CDialog : public CCmdTarget {
   private:
     void RunHandler(const MessageMapEntry& entry);
     void RunDefault(int id, Notification code);
-    void Report(const CException* error, bool isCommand);
+    // Tells the user why an action failed; never throws (a box that cannot be
+    // made for want of memory is tried once more with a fixed text).
+    void Report(const CException* error, bool isCommand, bool outOfMemory) noexcept;
     void SetFocusTo(int id);
 
     const DialogTemplate& m_template;
@@ -148,6 +162,7 @@ class CDialog : public CCmdTarget {
     std::unordered_map<std::string, int>
         m_members; // member name to control id, from the first pass
     unsigned m_nextRevision = 1;
+    bool m_membersNamed = false; // a binding pass has run whole and named every member
     bool m_created = false;
     bool m_ended = false;
     bool m_destroyed = false;

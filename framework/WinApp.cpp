@@ -2,7 +2,9 @@
 
 #include "framework/WinApp.h"
 
+#include <exception>
 #include <filesystem>
+#include <new>
 
 namespace {
 
@@ -80,16 +82,38 @@ int AfxMessageBox(const std::string& text, unsigned type) {
     return AfxGetPlatform().ShowMessageBox(owner, text, app ? app->m_pszAppName : "", type);
 }
 
+bool AfxMessageBoxNoThrow(const char* text, unsigned type) noexcept {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+            AfxMessageBox(text, type);
+            return true;
+        } catch (const std::bad_alloc&) {
+        } catch (...) {
+            return false;
+        }
+    }
+    return false;
+}
+
 int AfxWinMain(CPlatform& platform, const std::string& executablePath) {
     CWinApp* app = AfxGetApp();
     if (!app) return 1;
     app->m_pPlatform = &platform;
-    const std::filesystem::path exe(executablePath);
-    if (app->m_pszAppName.empty()) app->m_pszAppName = exe.stem().string();
-    app->m_pszProgramPath = executablePath;
-    app->m_pszHelpFilePath = std::filesystem::path(exe).replace_extension(".HLP").string();
-    app->InitInstance();
+    int status = 0;
+    try {
+        const std::filesystem::path exe(executablePath);
+        if (app->m_pszAppName.empty()) app->m_pszAppName = exe.stem().string();
+        app->m_pszProgramPath = executablePath;
+        app->m_pszHelpFilePath = std::filesystem::path(exe).replace_extension(".HLP").string();
+        app->InitInstance();
+    } catch (const std::bad_alloc&) {
+        AfxMessageBoxNoThrow("There is not enough memory to start.", MB_ICONSTOP);
+        status = 1;
+    } catch (const std::exception&) {
+        AfxMessageBoxNoThrow("Internal application error.", MB_ICONSTOP);
+        status = 1;
+    }
     app->m_pMainWnd = nullptr;
     app->m_pPlatform = nullptr;
-    return 0;
+    return status;
 }

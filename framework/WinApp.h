@@ -66,6 +66,10 @@ CWinApp* AfxGetApp();
 CPlatform& AfxGetPlatform();
 // A message box owned by the main window with the application's name as caption.
 int AfxMessageBox(const std::string& text, unsigned type = MB_OK);
+// As AfxMessageBox, but never throws: when memory runs out while the box is
+// made it is tried once more, then given up. False when no box was shown.
+bool AfxMessageBoxNoThrow(const char* text, unsigned type = MB_OK) noexcept;
 // Sets up the application from the executable's path, runs InitInstance, and
-// gives the process's exit status.
+// gives the process's exit status. Memory running out anywhere in it ends the
+// program with a message, never by an escaping exception.
 int AfxWinMain(CPlatform& platform, const std::string& executablePath);

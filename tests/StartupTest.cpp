@@ -2,13 +2,17 @@
 // record, the report of a failed start, the catalogues closed on Exit), the
 // recalculation routines' arithmetic.
 
+#include "catalog/MechEquipment.h"
 #include "design/Arithmetic.h"
 #include "design/JumpJetWeight.h"
 #include "design/ProgramValues.h"
 #include "res/resource.h"
 #include "testing/KestravDlgTestAccess.h"
 #include "tests/TestSupport.h"
+#include "tools/SqlScript.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <map>
 
 namespace {
@@ -16,18 +20,149 @@ namespace {
 // Each test starts its own sheet, some on a catalogue folder of their own.
 using StartupTest = SheetTest;
 
-// A catalogue whose first Internal record is not the 10-ton one (that one
-// follows) starts the design on that first record: 2.5 t of structure and its
-// points.
-TEST_F(StartupTest, TheFirstInternalRecordIsUsedWhateverItsTonnage) {
+// The Internal rows stored heaviest first.
+const char kHeaviestFirst[] =
+    "PRAGMA synchronous = OFF; CREATE TABLE [Sorted] AS SELECT * FROM [Internal] ORDER BY "
+    "[Tonnage] DESC; DROP TABLE [Internal]; ALTER TABLE [Sorted] RENAME TO [Internal];";
+
+bool SeekEquipmentFor(const std::string& item) {
+    return g_rsEquipment.Seek(item);
+}
+
+// The design starts on the structure of its own tonnage (10 t) wherever that
+// row stands: with the rows stored heaviest first it is the last. Without a
+// row for 10 t the start-up is refused, naming what it sought.
+TEST_F(StartupTest, TheInternalRecordOfTheDesignsOwnTonnageIsUsedWhereverItStands) {
     TempDir dir;
-    WriteProjectCatalogs(dir);
-    std::string internal = ProjectCatalogScript("Internal");
-    internal.insert(internal.find("INSERT"), "INSERT INTO [Internal] VALUES (2.5, 4, 3, 2, 3);\n");
-    WriteCatalog(dir, "Internal", internal);
+    std::filesystem::copy(KESTRAV_CATALOG_DIR, dir.path());
+    ApplyScriptToDatabase(dir.File("Internal.db"), kHeaviestFirst);
     Start(dir.path());
-    EXPECT_EQ(Text(IDC_TOTAL_INTERNAL), "23");
-    EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "3"); // 10 - 0.5 - 1 - 3 - 2.5
+    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_EQ(Text(IDC_TOTAL_INTERNAL), "19");
+    EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "4.5"); // 10 - 0.5 - 1 - 3 - 1
+
+    ApplyScriptToDatabase(dir.File("Internal.db"), "DELETE FROM [Internal] WHERE [Tonnage] = 1;");
+    Start(dir.path());
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, dir.File("Internal.db") +
+                                          ": No current record: the catalogue has no record "
+                                          "for a 10-ton mech.");
+    EXPECT_EQ(Text(IDC_TOTAL_INTERNAL), "0");
+}
+
+// A catalogue row the rules cannot use, its values all in range: a name the
+// sheet writes itself, a hand or a heat sink whose values disagree with the
+// rule, a tonnage not in quarter tons, a second row of a key. The row is left
+// out and named in the message at start-up (the first row of a key is the
+// one used), the design starts on the rest, and the folder is left as it was.
+struct RowLeftOut {
+    const char* name;
+    friend void PrintTo(const RowLeftOut& c, std::ostream* os) { *os << c.name; }
+    const char* file;
+    const char* script;
+    const char* line; // after "<folder>/"
+    const char* item; // the component no longer offered, or what the sheet shows instead
+};
+
+const RowLeftOut kRowsLeftOut[] = {
+    {"WeightedHand", "equipment.db",
+     "UPDATE [Equipment] SET [Tonnage] = 1 WHERE [Item] = 'Hand Actuator';",
+     "equipment.db, row 29 ([Item] \"Hand Actuator\"): [Tonnage] is 1, allowed 0 for the \"Hand "
+     "Actuator\" (the hand of every new arm weighs nothing).",
+     "Hand Actuator"},
+    {"WideHand", "equipment.db",
+     "UPDATE [Equipment] SET [Criticals] = 3 WHERE [Item] = 'Hand Actuator';",
+     "equipment.db, row 29 ([Item] \"Hand Actuator\"): [Criticals] is 3, allowed 1 for the "
+     "\"Hand Actuator\" (one hand, one slot, per arm).",
+     "Hand Actuator"},
+    {"WideHeatSink", "equipment.db",
+     "UPDATE [Equipment] SET [Criticals] = 2 WHERE [Item] = 'Heat Sink';",
+     "equipment.db, row 27 ([Item] \"Heat Sink\"): [Criticals] is 2, allowed 1 for a \"Heat "
+     "Sink\" (as many as each of the engine's own takes).",
+     "Heat Sink"},
+    {"NarrowDoubleSink", "equipment.db",
+     "UPDATE [Equipment] SET [Criticals] = 2 WHERE [Item] = 'Double Sink';",
+     "equipment.db, row 28 ([Item] \"Double Sink\"): [Criticals] is 2, allowed 3 for a "
+     "\"Double Sink\" (as many as each of the engine's own takes).",
+     "Double Sink"},
+    {"JumpJetItem", "equipment.db",
+     "INSERT INTO [Equipment] VALUES ('Jump Jet', 1, 1, 0, 0, 0, 0, 0, 0);",
+     "equipment.db, row 43 ([Item] \"Jump Jet\"): [Item] is \"Jump Jet\", allowed a name other "
+     "than the entries the sheet writes itself (the fixed entries of the locations, \"Jump "
+     "Jet\", \"Endo Steel\", \"Ferro Fibrous\").",
+     "Jump Jet"},
+    {"EngineItem", "equipment.db",
+     "INSERT INTO [Equipment] VALUES ('Engine', 3, 1, 0, 0, 0, 0, 0, 0);",
+     "equipment.db, row 43 ([Item] \"Engine\"): [Item] is \"Engine\"", "Engine"},
+    {"TenthOfATon", "equipment.db",
+     "INSERT INTO [Equipment] VALUES ('Tenth', 0.1, 1, 0, 0, 0, 0, 0, 0);",
+     "equipment.db, row 43 ([Item] \"Tenth\"): [Tonnage] is 0.1, allowed a number from 0 to "
+     "100 in steps of 0.25 (a quarter ton).",
+     "Tenth"},
+    {"SecondPPC", "equipment.db",
+     "INSERT INTO [Equipment] VALUES ('PPC', 1, 1, 99, 0, 0, 0, 0, 0);",
+     "equipment.db, row 43 ([Item] \"PPC\"): [Item] is \"PPC\", allowed one row each: row 10 "
+     "has the same, and that row is used.",
+     nullptr},
+    {"SecondEngine", "MechEngines.db", "INSERT INTO [Engines] VALUES (10, 9, 'Second Fusion 10');",
+     "MechEngines.db, row 80 ([Rating] 10): [Rating] is 10, allowed one row each: row 1 has the "
+     "same, and that row is used.",
+     nullptr},
+    {"SecondInternal", "Internal.db", "INSERT INTO [Internal] VALUES (1, 99, 99, 99, 99);",
+     "Internal.db, row 20 ([Tonnage] 1): [Tonnage] is 1, allowed one row each: row 1 has the "
+     "same, and that row is used.",
+     nullptr},
+};
+
+struct RowLeftOutTest : SheetTest, ::testing::WithParamInterface<RowLeftOut> {};
+
+TEST_P(RowLeftOutTest, IsNamedAtStartUpAndTheDesignRunsOnTheRest) {
+    const RowLeftOut& c = GetParam();
+    TempDir dir;
+    std::filesystem::copy(KESTRAV_CATALOG_DIR, dir.path());
+    ApplyScriptToDatabase(dir.File(c.file), std::string("PRAGMA synchronous = OFF;") + c.script);
+    const std::string bytes = ReadTextFile(dir.File(c.file));
+    Start(dir.path());
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_NE(platform.boxes[0].text.find(dir.File(c.line)), std::string::npos)
+        << platform.boxes[0].text;
+    EXPECT_EQ(platform.boxes[0].type, MB_OK);
+    // The sheet as on the project's catalogues: the first row of a key is used.
+    EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "4.5");
+    EXPECT_EQ(Text(IDC_ENGINE_NAME), "Fusion 10");
+    EXPECT_EQ(Text(IDC_TOTAL_INTERNAL), "19");
+    const auto weapons = Items(IDC_WEAPONS);
+    if (c.item) {
+        EXPECT_EQ(std::count(weapons.begin(), weapons.end(), c.item), 0);
+    }
+    EXPECT_EQ(std::count(weapons.begin(), weapons.end(), "PPC"), 1);
+    ASSERT_TRUE(SeekEquipmentFor("PPC"));
+    EXPECT_EQ(g_rsEquipment.m_Damage, 10);
+    EXPECT_EQ(ReadTextFile(dir.File(c.file)), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, RowLeftOutTest, ::testing::ValuesIn(kRowsLeftOut),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+// Tonnages in quarter tons add up exactly: eighteen quarter-ton components
+// fill the 4.5 t a new design has free, the last one fitting a TONNAGE
+// REMAINING of exactly its own weight, and the sheet shows 0.
+TEST_F(StartupTest, AComponentAsHeavyAsTheTonnageRemainingFits) {
+    TempDir dir;
+    std::filesystem::copy(KESTRAV_CATALOG_DIR, dir.path());
+    ApplyScriptToDatabase(dir.File("equipment.db"),
+                          "PRAGMA synchronous = OFF; INSERT INTO [Equipment] VALUES ('Quarter', "
+                          "0.25, 1, 0, 0, 0, 0, 0, 0);");
+    Start(dir.path());
+    const int quarter = KestravDlgTestAccess::Weapons(*sheet).FindString(-1, "Quarter");
+    for (int i = 0; i < 18; ++i) {
+        sheet->ClickList(IDC_WEAPONS, quarter);
+        sheet->ClickButton(IDC_ADD_COMPONENT);
+        sheet->ClickList(i < 12 ? IDC_LIST_LEFTTORSO : IDC_LIST_RIGHTTORSO, -1);
+        EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), FormatFloat(4.5f - 0.25f * float(i + 1))) << i;
+    }
+    EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "0");
+    EXPECT_TRUE(platform.boxes.empty());
 }
 
 // Whatever fails while the sheet starts (here memory runs out while the
@@ -36,10 +171,10 @@ TEST_F(StartupTest, TheFirstInternalRecordIsUsedWhateverItsTonnage) {
 // (these, the empty engine name and 0 everywhere else) and no equipment.
 TEST_F(StartupTest, AFailureOfAnyKindAtStartUpIsReportedOnTheBlankSheet) {
     TempDir dir;
-    WriteProjectCatalogs(dir);
-    WriteCatalog(dir, "equipment",
-                 ProjectCatalogScript("equipment") +
-                     "INSERT INTO [Equipment] VALUES ('Nothing', 1.0, 0.0, 0, 0, 0, 0, 0, 0);");
+    std::filesystem::copy(KESTRAV_CATALOG_DIR, dir.path());
+    ApplyScriptToDatabase(dir.File("equipment.db"),
+                          "PRAGMA synchronous = OFF; INSERT INTO [Equipment] VALUES ('Nothing', "
+                          "1.0, 0.0, 0, 0, 0, 0, 0, 0);");
     platform.outOfMemoryAtNextBox = true;
     Start(dir.path());
     const std::string report = dir.File("equipment.db: there is not enough memory to start.");
