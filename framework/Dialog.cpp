@@ -13,6 +13,22 @@ namespace {
 const char kActionOutOfMemoryText[] = "There is not enough memory to do that. Nothing was changed.";
 const char kDialogOutOfMemoryText[] = "There is not enough memory to open the window.";
 
+// Runs an action of the user's and hands any failure to `failed` with the
+// framework's error (or null) and whether memory ran out. A user exception
+// means the user has been told already: what the action did stays.
+template <class Action, class Failed> void RunGuarded(Action&& action, Failed&& failed) {
+    try {
+        action();
+    } catch (const CUserException&) {
+    } catch (const CException& error) {
+        failed(&error, false);
+    } catch (const std::bad_alloc&) {
+        failed(nullptr, true);
+    } catch (const std::exception&) {
+        failed(nullptr, false);
+    }
+}
+
 } // namespace
 
 void CMenu::AppendSeparator() const {
@@ -289,43 +305,30 @@ void CDialog::RunHandler(const MessageMapEntry& entry) {
         Report(nullptr, isCommand, true);
         return;
     }
-    try {
-        (this->*entry.handler)();
-    } catch (const CUserException&) {
-        // The user has been told already; what the handler did stays.
-    } catch (const CException& error) {
-        RestoreUndoState(*undo);
-        Report(&error, isCommand, false);
-    } catch (const std::bad_alloc&) {
-        RestoreUndoState(*undo);
-        Report(nullptr, isCommand, true);
-    } catch (const std::exception&) {
-        RestoreUndoState(*undo);
-        Report(nullptr, isCommand, false);
-    }
+    RunGuarded([&] { (this->*entry.handler)(); },
+               [&](const CException* error, bool outOfMemory) {
+                   RestoreUndoState(*undo);
+                   Report(error, isCommand, outOfMemory);
+               });
 }
 
 void CDialog::RunDefault(int id, Notification code) {
     // A click on the OK or Cancel button is that command.
     const bool standardButton = code == Notification::Clicked && (id == IDOK || id == IDCANCEL);
     if (code != Notification::Command && !standardButton) return;
-    try {
-        if (id == IDOK) {
-            OnOK();
-        } else if (id == IDCANCEL) {
-            OnCancel();
-        } else if (CWinApp* app = AfxGetApp()) {
-            // Commands the window does not handle are offered to the application.
-            if (const MessageMapEntry* entry = app->FindHandler(id, code)) (app->*entry->handler)();
-        }
-    } catch (const CUserException&) {
-    } catch (const CException& error) {
-        Report(&error, true, false);
-    } catch (const std::bad_alloc&) {
-        Report(nullptr, true, true);
-    } catch (const std::exception&) {
-        Report(nullptr, true, false);
-    }
+    RunGuarded(
+        [&] {
+            if (id == IDOK) {
+                OnOK();
+            } else if (id == IDCANCEL) {
+                OnCancel();
+            } else if (CWinApp* app = AfxGetApp()) {
+                // Commands the window does not handle are offered to the application.
+                if (const MessageMapEntry* entry = app->FindHandler(id, code))
+                    (app->*entry->handler)();
+            }
+        },
+        [&](const CException* error, bool outOfMemory) { Report(error, true, outOfMemory); });
 }
 
 void CDialog::Report(const CException* error, bool isCommand, bool outOfMemory) noexcept {
@@ -348,15 +351,9 @@ void CDialog::Report(const CException* error, bool isCommand, bool outOfMemory) 
 
 void CDialog::SysCommand(unsigned id) {
     if (!m_created || m_ended) return;
-    try {
-        OnSysCommand(id);
-    } catch (const CException& error) {
-        Report(&error, true, false);
-    } catch (const std::bad_alloc&) {
-        Report(nullptr, true, true);
-    } catch (const std::exception&) {
-        Report(nullptr, true, false);
-    }
+    RunGuarded(
+        [&] { OnSysCommand(id); },
+        [&](const CException* error, bool outOfMemory) { Report(error, true, outOfMemory); });
 }
 
 void CDialog::FocusGained(int id) {
