@@ -12,12 +12,14 @@
 // may hold is bounded (kDaoMaxRows, kDaoMaxTextBytes, kDaoMaxValueBytes,
 // kDaoMaxEngineSteps, kDaoMaxEngineMemory). Every failure is a CDaoException
 // whose text starts with the file's name: a missing or unreadable file or
-// table, a move past the end (no current record).
+// table, a view in place of a table, a read that takes longer than
+// kDaoMaxReadTime, a move past the end (no current record).
 #pragma once
 
 #include "dao/DaoException.h"
 #include "dao/DaoFieldExchange.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -30,6 +32,10 @@ inline constexpr int kDaoMaxValueBytes = 64 << 10;         // one text
 // What reading one table may cost the database engine (a view may compute its rows).
 inline constexpr long long kDaoMaxEngineSteps = 50'000'000;
 inline constexpr std::int64_t kDaoMaxEngineMemory = 256ll << 20;
+// How long reading one file and its table may take, checks of the file included.
+inline constexpr std::chrono::seconds kDaoMaxReadTime{5};
+// How many lines on rows left out a record set keeps; the rest it counts.
+inline constexpr std::size_t kDaoLeftOutLinesKept = 10;
 
 class CDaoRecordset {
   public:
@@ -42,6 +48,8 @@ class CDaoRecordset {
     virtual std::string GetDefaultDBName() { return ""; }
     virtual std::string GetDefaultSQL() { return ""; }
     virtual void DoFieldExchange(CDaoFieldExchange*) {}
+    // How long reading the file and its table may take.
+    virtual std::chrono::milliseconds MaxReadTime() const { return kDaoMaxReadTime; }
 
     // Opens the default file and table.
     void Open();
@@ -62,9 +70,11 @@ class CDaoRecordset {
 
     std::string FileName() const { return m_file; }
     std::size_t RecordCount() const { return m_rows.size(); }
-    // One line per row that Open left out: the file, the row, each value refused
-    // and what its field accepts.
+    // One line per row that Open left out, for the first kDaoLeftOutLinesKept
+    // of them: the file, the row, each value refused and what its field
+    // accepts; and how many rows were left out in all.
     const std::vector<std::string>& LeftOutRows() const { return m_leftOut; }
+    std::size_t LeftOutCount() const { return m_leftOutCount; }
 
   private:
     void Load(); // the current row into the members
@@ -80,10 +90,12 @@ class CDaoRecordset {
     std::string m_table;
     std::vector<std::vector<DaoValue>> m_rows;
     std::vector<std::string> m_leftOut;
+    std::size_t m_leftOutCount = 0;
     std::size_t m_current = 0;
 };
 
-// One message for the rows the record sets left out: the first `shown` lines,
-// then how many more; empty when every row was sound.
+// One message for the rows the record sets left out: the first `shown` lines
+// (at most kDaoLeftOutLinesKept), then how many more; empty when every row
+// was sound.
 std::string LeftOutRowsReport(const std::vector<const CDaoRecordset*>& recordsets,
                               std::size_t shown = 10);
