@@ -9,6 +9,7 @@
 // folder served to an ordinary user. The damages are built by the helpers
 // first in the file.
 
+#include "app/KestravApp.h"
 #include "catalog/CatalogFolder.h"
 #include "dao/DaoException.h"
 #include "design/ProgramValues.h"
@@ -342,6 +343,28 @@ TEST_F(DamagedFolderTest, AReadLongerThanAllowedIsRefused) {
                   ": reading the table took longer than a catalogue may take (0 seconds).");
 }
 
+// The catalogues are those beside the running program, never a folder
+// relative to the working folder: started by a bare name from a folder that
+// holds share/kestrav with other catalogues, the program reads its own.
+TEST_F(DamagedFolderTest, TheCataloguesAreThoseBesideTheRunningProgram) {
+    fs::create_directories(dir.File("share"));
+    fs::rename(folder, dir.File("share/kestrav"));
+    ApplyScriptToDatabase(dir.File("share/kestrav/MechEngines.db"),
+                          "UPDATE [Engines] SET [EngineName] = 'Elsewhere ' || [Rating];");
+    const fs::path working = fs::current_path();
+    const std::string programPath = theApp.m_pszProgramPath;
+    fs::current_path(dir.path());
+    theApp.m_pszProgramPath = "kestrav";
+    SetCatalogFolderForTesting("");
+    CMechEngines engines;
+    const std::string error = DaoErrorOf([&] { engines.Open(); });
+    fs::current_path(working);
+    theApp.m_pszProgramPath = programPath;
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(engines.m_EngineName, "Fusion 10");
+    EXPECT_TRUE(fs::equivalent(engines.FileName(), KESTRAV_CATALOG_DIR "/MechEngines.db"));
+}
+
 TEST_F(DamagedFolderTest, RecordSetsWalkTheSoundRowsAndGiveMembersBackWhenNoneIsKept) {
     SetCatalogFolderForTesting(folder);
     const std::string file = File("MechEngines.db");
@@ -372,11 +395,14 @@ TEST_F(DamagedFolderTest, RecordSetsWalkTheSoundRowsAndGiveMembersBackWhenNoneIs
 }
 
 // An ordinary user, a read-only folder: a catalogue in write-ahead-log mode
-// opens, though nothing can be made beside it; a file the user may not read
-// gets its own message. Run in a child that has dropped root's privileges.
+// opens, though nothing can be made beside it; a file the user may not read,
+// or whose journal the user may not read, gets its own message. Run in a
+// child that has dropped root's privileges.
 TEST_F(DamagedFolderTest, AReadOnlyFolderServesAnOrdinaryUser) {
     ApplyScriptToDatabase(File("MechEngines.db"), "PRAGMA journal_mode = WAL;");
     chmod(File("equipment.db").c_str(), 0);
+    std::ofstream(File("Internal.db-journal")) << "unknown";
+    chmod(File("Internal.db-journal").c_str(), 0);
     chmod(dir.path().c_str(), 0755);
     chmod(folder.c_str(), 0555);
     if (fork() == 0) {
@@ -386,7 +412,14 @@ TEST_F(DamagedFolderTest, AReadOnlyFolderServesAnOrdinaryUser) {
         engines.Open();
         const std::string error = DaoErrorOf([] { MechEquipment().Open(); });
         const std::string denied = ": permission denied: the user may not read the file.";
-        _exit(engines.RecordCount() != 79 || error != "3051: " + File("equipment.db") + denied);
+        const std::string journal = DaoErrorOf([] { CMechInternals().Open(); });
+        const std::string unknown = File("Internal.db") +
+                                    ": the file has a rollback journal "
+                                    "beside it (" +
+                                    File("Internal.db-journal") +
+                                    ") that the user may not read, so whether it holds changes";
+        _exit(engines.RecordCount() != 79 || error != "3051: " + File("equipment.db") + denied ||
+              journal.find(unknown) != 6);
     }
     int status = -1;
     wait(&status);
