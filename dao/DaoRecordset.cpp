@@ -196,10 +196,9 @@ void CDaoRecordset::Open() {
     m_file = file;
     m_table = table;
     try {
-        rows = ReadRows(file, table, collect.columns);
         m_leftOut.clear();
         m_leftOutCount = 0;
-        KeepSoundRows(rows, collect.columns.empty() ? "" : collect.columns.front());
+        rows = ReadRows(file, table, collect.columns);
     } catch (const std::bad_alloc&) {
         Refuse(file, "there is not enough memory to read the table.");
     }
@@ -246,13 +245,14 @@ std::vector<std::vector<DaoValue>> CDaoRecordset::ReadRows(const std::string& fi
     RequirePlainTable(db.get(), file, table, names, budget);
     const auto statement = Prepare(db.get(), select, file, budget);
 
+    // Each row is checked as it is read, and only the sound ones are kept.
     std::vector<std::vector<DaoValue>> rows;
-    std::size_t textBytes = 0;
+    std::size_t read = 0, textBytes = 0;
     for (;;) {
         const int step = sqlite3_step(statement.get());
         if (step == SQLITE_DONE) break;
         if (step != SQLITE_ROW) ThrowEngineError(db.get(), file, budget);
-        if (rows.size() == kDaoMaxRows)
+        if (read++ == kDaoMaxRows)
             Refuse(file, "the table holds more than " + std::to_string(kDaoMaxRows) +
                              " rows, the most a catalogue may hold.");
         std::vector<DaoValue> row;
@@ -265,38 +265,32 @@ std::vector<std::vector<DaoValue>> CDaoRecordset::ReadRows(const std::string& fi
             Refuse(file, "the table's texts hold more than " +
                              std::to_string(kDaoMaxTextBytes >> 20) +
                              " MiB, the most a catalogue may hold.");
-        rows.push_back(std::move(row));
+        if (IsSound(row, read, names.empty() ? "" : names.front())) rows.push_back(std::move(row));
     }
     return rows;
 }
 
-// Leaves out every row holding a value its field does not accept; the first
-// few get a line each (the file, the row's number, its key unless the key is
-// the value refused, each value refused), the rest are counted.
-void CDaoRecordset::KeepSoundRows(std::vector<std::vector<DaoValue>>& rows,
-                                  const std::string& firstColumn) {
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        CDaoFieldExchange load(CDaoFieldExchange::LoadRecord, &rows[i]);
-        DoFieldExchange(&load);
-        if (load.problems.empty()) {
-            if (kept != i) rows[kept] = std::move(rows[i]);
-            ++kept;
-            continue;
-        }
-        if (++m_leftOutCount > kDaoLeftOutLinesKept) continue;
-        std::string line = m_file + ", row " + std::to_string(i + 1);
-        if (!rows[i].empty() && load.problems.front().column != firstColumn)
-            line += " (" + firstColumn + " " + DescribeDaoValue(rows[i][0]) + ")";
-        line += ":";
-        for (std::size_t p = 0; p < load.problems.size(); ++p) {
-            const DaoFieldProblem& problem = load.problems[p];
-            line += (p ? "; " : " ") + problem.column + " is " + problem.value + ", allowed " +
-                    problem.allowed;
-        }
-        m_leftOut.push_back(line + ".");
+// False for a row holding a value its field does not accept, which is left
+// out: the first few get a line each (the file, the row's number, its key
+// unless the key is the value refused, each value refused), the rest are
+// only counted.
+bool CDaoRecordset::IsSound(const std::vector<DaoValue>& row, std::size_t number,
+                            const std::string& firstColumn) {
+    CDaoFieldExchange load(CDaoFieldExchange::LoadRecord, &row);
+    DoFieldExchange(&load);
+    if (load.problems.empty()) return true;
+    if (++m_leftOutCount > kDaoLeftOutLinesKept) return false;
+    std::string line = m_file + ", row " + std::to_string(number);
+    if (!row.empty() && load.problems.front().column != firstColumn)
+        line += " (" + firstColumn + " " + DescribeDaoValue(row[0]) + ")";
+    line += ":";
+    for (std::size_t p = 0; p < load.problems.size(); ++p) {
+        const DaoFieldProblem& problem = load.problems[p];
+        line += (p ? "; " : " ") + problem.column + " is " + problem.value + ", allowed " +
+                problem.allowed;
     }
-    rows.resize(kept);
+    m_leftOut.push_back(line + ".");
+    return false;
 }
 
 void CDaoRecordset::Close() {

@@ -83,7 +83,8 @@ class CDaoRecordset {
     std::string Source() const;
     std::vector<std::vector<DaoValue>> ReadRows(const std::string& file, const std::string& table,
                                                 const std::vector<std::string>& names);
-    void KeepSoundRows(std::vector<std::vector<DaoValue>>& rows, const std::string& firstColumn);
+    bool IsSound(const std::vector<DaoValue>& row, std::size_t number,
+                 const std::string& firstColumn);
 
     bool m_open = false;
     std::string m_file;
