@@ -112,22 +112,24 @@ void CheckHeader(const std::string& file, int fd) {
                      "reads.");
 }
 
-// A regular file beside the catalogue, open, or none (-1) when there is no
-// such file; a file the user may not read is refused with `what`.
-int OpenBeside(const std::string& file, const std::string& path, const OpenFile& opened,
-               const std::string& what) {
+// A regular file beside the catalogue, open, or none when there is no such
+// file (nothing but a regular file is opened); a file the user may not read
+// is refused with `what`.
+std::unique_ptr<OpenFile> OpenBeside(const std::string& file, const std::string& path,
+                                     const std::string& what) {
     struct stat st {};
-    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size == 0) return -1;
-    if (opened.fd() < 0 && opened.error() != EACCES)
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size == 0) return nullptr;
+    auto opened = std::make_unique<OpenFile>(path);
+    if (opened->fd() < 0 && opened->error() != EACCES)
         Refuse(file, "the file has " + what + " beside it (" + path +
-                         ") that could not be read: " + std::strerror(opened.error()) + ".");
-    if (opened.fd() < 0)
+                         ") that could not be read: " + std::strerror(opened->error()) + ".");
+    if (opened->fd() < 0)
         Refuse(file, "the file has " + what + " beside it (" + path +
                          ") that the user may not read, so whether it holds changes that are not "
                          "in the file yet cannot be known. Let the user read it, or open the "
                          "catalogue once in a database tool that may write its folder, then start "
                          "again.");
-    return opened.fd();
+    return opened;
 }
 
 constexpr char kOpenOnceAdvice[] = "Open the catalogue once in a database tool that may write its "
@@ -135,9 +137,9 @@ constexpr char kOpenOnceAdvice[] = "Open the catalogue once in a database tool t
 
 void CheckJournal(const std::string& file, const std::string& real) {
     const std::string journal = real + "-journal";
-    const OpenFile opened(journal);
-    const int fd = OpenBeside(file, journal, opened, "a rollback journal");
-    if (fd < 0) return;
+    const auto opened = OpenBeside(file, journal, "a rollback journal");
+    if (!opened) return;
+    const int fd = opened->fd();
     // A journal whose header is whole holds a transaction to roll back; one
     // whose header was zeroed or cut short at its end holds none.
     const char kJournalMagic[] = "\xd9\xd5\x05\xf9\x20\xa1\x63\xd7";
@@ -153,10 +155,9 @@ void CheckJournal(const std::string& file, const std::string& real) {
 void CheckLog(const std::string& file, const std::string& real, int fileFd,
               std::chrono::steady_clock::time_point deadline) {
     const std::string log = real + "-wal";
-    const OpenFile opened(log);
-    const int fd = OpenBeside(file, log, opened, "a write-ahead log");
-    if (fd < 0) return;
-    switch (ExamineWriteAheadLog(fd, fileFd, deadline).state) {
+    const auto opened = OpenBeside(file, log, "a write-ahead log");
+    if (!opened) return;
+    switch (ExamineWriteAheadLog(opened->fd(), fileFd, deadline).state) {
     case DaoLogState::NoChanges:
     case DaoLogState::FoldedIn:
         return;
