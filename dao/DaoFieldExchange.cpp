@@ -88,8 +88,10 @@ bool NumberInText(const std::string& text, double& number) {
         if (digits() == 0) return false;
     }
     if (at != text.size()) return false;
+    // A number too large or too small for a double reads as none.
     const char* end = text.data() + text.size();
-    return std::from_chars(text.data(), end, number).ptr == end;
+    const auto [ptr, error] = std::from_chars(text.data(), end, number);
+    return error == std::errc() && ptr == end;
 }
 
 // The number a numeric column holds (a text only as it reads exactly as a

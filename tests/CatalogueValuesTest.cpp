@@ -95,7 +95,8 @@ TEST_F(DamagedFolderTest, RowsOutOfRangeAreLeftOutAndNamedAndTheSheetRunsOnTheRe
         "('Wide',1,25,0,0,0,0,0,0), ('Less',-50,1,0,0,0,0,0,0), ('Huge',1e39,1,0,NULL,0,0,0,0),"
         "('',1,1,0,0,0,0,0,0), ('Loud',1,1,70000,0,0,0,0,0), ('Late',1,0,0,0,0,0,0,0),"
         "('Later',1,0,0,0,0,0,0,0), ('Cool',1,1,0,-3,0,0,0,0), ('Typed','0.5','2.0','-3','0',"
-        "'0','0','0','0'), ('Spaced',' 1','0x1',0,0,0,0,0,0); PRAGMA journal_mode = WAL;");
+        "'0','0','0','0'), ('Spaced',' 1','0x1',0,0,0,0,0,0), ('Vast','1e400',1,0,0,0,0,0,0); "
+        "PRAGMA journal_mode = WAL;");
     // An empty journal is not hot; folders named like a journal or a log are neither.
     std::ofstream(File("Internal.db-journal"));
     fs::create_directory(File("MechEngines.db-journal"));
@@ -125,7 +126,7 @@ TEST_F(DamagedFolderTest, RowsOutOfRangeAreLeftOutAndNamedAndTheSheetRunsOnTheRe
           "-32768 to 32767."})
         report += "\n" + File(line);
     ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].text, report + "\n... and 3 more rows left out.");
+    EXPECT_EQ(platform.boxes[0].text, report + "\n... and 4 more rows left out.");
     const auto weapons = Items(IDC_WEAPONS);
     EXPECT_NE(std::find(weapons.begin(), weapons.end(), "Typed"), weapons.end());
 
