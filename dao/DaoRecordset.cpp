@@ -1,5 +1,6 @@
-// CDaoRecordset over SQLite: the file checked, then read whole, immutable;
-// every row checked once; the moves walk the rows kept.
+// CDaoRecordset over SQLite: the file checked, then its table (a plain one)
+// read whole, immutable, within a time and step budget; every row checked as
+// it is read; the moves walk the rows kept.
 
 #include "dao/DaoRecordset.h"
 

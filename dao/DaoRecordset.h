@@ -2,13 +2,15 @@
 //
 // Open reads the bound columns of every row, in the order the database keeps
 // them, and makes the first record current; the moves then walk that copy.
-// Each row is checked once, there: a row holding a value its field does not
-// accept is left out, and described in LeftOutRows.
+// Each row is checked once, as it is read: a row holding a value its field
+// does not accept is left out, counted, and for the first few described in
+// LeftOutRows.
 //
 // The file is never written, nor anything beside it, whatever state it is in:
-// it is opened as immutable, after checks of its own that refuse what SQLite
-// would otherwise have to write to read (a hot rollback journal, a write-ahead
-// log holding changes) and what is not a database file at all. What a table
+// it is opened as immutable at its real path, after checks of its own
+// (dao/DaoFileCheck.h) that refuse what SQLite would otherwise have to write
+// to read (a hot rollback journal, a write-ahead log holding changes) and what
+// is not a database file at all. Only a plain table is read. What a table
 // may hold is bounded (kDaoMaxRows, kDaoMaxTextBytes, kDaoMaxValueBytes,
 // kDaoMaxEngineSteps, kDaoMaxEngineMemory). Every failure is a CDaoException
 // whose text starts with the file's name: a missing or unreadable file or
