@@ -5,6 +5,7 @@
 #include "framework/NumberText.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <type_traits>
@@ -62,8 +63,40 @@ template <typename T> bool Exchange(CDaoFieldExchange* pFX, const char* column, 
     return true;
 }
 
-// The number a numeric column holds, or false for a Null or a text.
+// A text that reads exactly as a decimal number (an optional minus, digits
+// with at most one point, an optional exponent; nothing before or after), as a
+// spreadsheet or a CSV import leaves a number: its value, or false.
+bool NumberInText(const std::string& text, double& number) {
+    std::size_t at = 0;
+    const auto digits = [&] {
+        const std::size_t from = at;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9')
+            ++at;
+        return at - from;
+    };
+    if (at < text.size() && text[at] == '-') ++at;
+    std::size_t mantissa = digits();
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+        if (digits() == 0) return false;
+    }
+    if (at != text.size()) return false;
+    // A number too large or too small for a double reads as none.
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, number);
+    return error == std::errc() && ptr == end;
+}
+
+// The number a numeric column holds (a text only as it reads exactly as a
+// number), or false.
 bool NumberOf(const DaoValue& v, double& number) {
+    if (const auto* text = std::get_if<std::string>(&v)) return NumberInText(*text, number);
     if (const auto* i = std::get_if<std::int64_t>(&v)) {
         number = static_cast<double>(*i);
         return true;
@@ -79,6 +112,13 @@ bool Accepts(const DaoRange& range, double number) {
     // NaN fails both comparisons and is refused with them.
     return number >= range.low && number <= range.high &&
            (!range.whole || std::trunc(number) == number);
+}
+
+std::string WithThousands(std::size_t number) {
+    std::string digits = std::to_string(number);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
 }
 
 std::size_t Characters(const std::string& text) {
@@ -102,7 +142,27 @@ bool LoadNumber(CDaoFieldExchange* pFX, const char* column, const DaoRange& type
 std::string DescribeDaoValue(const DaoValue& value) {
     if (const auto* i = std::get_if<std::int64_t>(&value)) return std::to_string(*i);
     if (const auto* d = std::get_if<double>(&value)) return Number(*d);
-    if (const auto* text = std::get_if<std::string>(&value)) return "\"" + *text + "\"";
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        // Shown whole up to kShownCharacters; a longer text is cut after
+        // them, its length given. Control characters are shown as escapes.
+        constexpr std::size_t kShownCharacters = 40;
+        const std::size_t characters = Characters(*text);
+        std::string shown = "\"";
+        std::size_t count = 0;
+        for (std::size_t at = 0; at < text->size(); ++at) {
+            const auto c = static_cast<unsigned char>((*text)[at]);
+            if ((c & 0xC0) != 0x80 && ++count > kShownCharacters) break;
+            if (c < 0x20 || c == 0x7F) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+                shown += escaped;
+            } else {
+                shown += static_cast<char>(c);
+            }
+        }
+        if (characters <= kShownCharacters) return shown + "\"";
+        return shown + "\u2026\" (" + WithThousands(characters) + " characters)";
+    }
     return "Null";
 }
 

@@ -1,15 +1,16 @@
-// CDaoRecordset over SQLite: the file checked, then read whole, immutable;
-// every row checked once; the moves walk the rows kept.
+// CDaoRecordset over SQLite: the file checked, then its table (a plain one)
+// read whole, immutable, within a time and step budget; every row checked as
+// it is read; the moves walk the rows kept.
 
 #include "dao/DaoRecordset.h"
 
-#include <fcntl.h>
-#include <sqlite3.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "dao/DaoFileCheck.h"
 
+#include <sqlite3.h>
+
+#include <algorithm>
 #include <cctype>
-#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -28,83 +29,6 @@ struct StatementFinaliser {
     throw CDaoException(kDaoCannotRead, file + ": " + what);
 }
 
-// The first bytes of a file, as many as it holds up to size.
-std::string ReadStart(const std::string& path, std::size_t size) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return "";
-    std::string bytes(size, '\0');
-    const ssize_t got = pread(fd, bytes.data(), size, 0);
-    close(fd);
-    bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    return bytes;
-}
-
-// The size of a regular file beside the catalogue, or -1 when there is none.
-long long SizeOfRegularFile(const std::string& path) {
-    struct stat st {};
-    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
-    return static_cast<long long>(st.st_size);
-}
-
-// Refuses, before SQLite sees it, what is not a database file this program can
-// read without writing: anything but a regular readable file, an empty file, a
-// newer file format, a hot rollback journal, a write-ahead log with changes.
-// (SQLite itself names a file that is not a database at all.)
-void CheckCatalogueFile(const std::string& file) {
-    struct stat st {};
-    if (stat(file.c_str(), &st) != 0) {
-        switch (errno) {
-        case ENOENT:
-            Refuse(file, "unable to open database file: there is no such file.");
-        case ELOOP:
-            Refuse(file, "unable to open database file: its path is a loop of symbolic links.");
-        case EACCES:
-            Refuse(file, "unable to open database file: permission denied: the user may not "
-                         "enter its folder.");
-        default:
-            Refuse(file,
-                   std::string("unable to open database file: ") + std::strerror(errno) + ".");
-        }
-    }
-    if (S_ISDIR(st.st_mode)) Refuse(file, "this is a folder, not a catalogue file.");
-    if (S_ISFIFO(st.st_mode)) Refuse(file, "this is a named pipe (FIFO), not a catalogue file.");
-    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-        Refuse(file, "this is a device, not a catalogue file.");
-    if (!S_ISREG(st.st_mode)) Refuse(file, "this is not a regular file, not a catalogue file.");
-    if (st.st_size == 0) Refuse(file, "the file is empty (0 bytes), not a catalogue.");
-    const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        Refuse(file, errno == EACCES
-                         ? "permission denied: the user may not read the file."
-                         : std::string("unable to read the file: ") + std::strerror(errno) + ".");
-    close(fd);
-
-    const std::string header = ReadStart(file, 100);
-    if (header.size() == 100 && header.compare(0, 16, std::string("SQLite format 3\0", 16)) == 0) {
-        const auto byte = [&header](int at) { return static_cast<unsigned char>(header[at]); };
-        const unsigned schemaFormat =
-            (byte(44) << 24) | (byte(45) << 16) | (byte(46) << 8) | byte(47);
-        if (byte(19) > 2 || schemaFormat > 4)
-            Refuse(file, "the file is in a newer format of the database engine than this program "
-                         "reads.");
-    }
-
-    const char kJournalMagic[] = "\xd9\xd5\x05\xf9\x20\xa1\x63\xd7";
-    if (SizeOfRegularFile(file + "-journal") > 0 &&
-        ReadStart(file + "-journal", 8) == std::string(kJournalMagic, 8))
-        Refuse(file, "the file has unfinished changes in its rollback journal (a hot journal, " +
-                         file +
-                         "-journal) that cannot be rolled back without writing, and the "
-                         "catalogues are never written. Open the catalogue once in a "
-                         "database tool that may write its folder, then start again.");
-    // A log of no more than its 32-byte header holds no changes.
-    if (SizeOfRegularFile(file + "-wal") > 32)
-        Refuse(file, "the file has changes in its write-ahead log (" + file +
-                         "-wal) that are not in the file yet, and reading them would mean "
-                         "writing beside the catalogue. Open the catalogue once in a database "
-                         "tool that may write its folder, then start again.");
-}
-
 // The file as an SQLite URI, opened immutable: no locks, no journal, no log,
 // nothing created beside it.
 std::string ImmutableUri(const std::string& file) {
@@ -121,25 +45,37 @@ std::string ImmutableUri(const std::string& file) {
     return uri + "?immutable=1";
 }
 
-struct StepBudget {
+// What reading one table has cost so far, checked by the engine's progress
+// handler: its steps, and the time since the read began.
+struct ReadBudget {
     long long steps = 0;
-    bool exceeded = false;
+    std::chrono::milliseconds limit{};
+    std::chrono::steady_clock::time_point deadline;
+    bool tooManySteps = false;
+    bool tooLong = false;
 };
 
-constexpr int kStepsPerCall = 10000;
+constexpr int kStepsPerCall = 1000;
 
-int CountSteps(void* budget) {
-    auto* b = static_cast<StepBudget*>(budget);
+int CheckBudget(void* budget) {
+    auto* b = static_cast<ReadBudget*>(budget);
     b->steps += kStepsPerCall;
-    b->exceeded = b->steps > kDaoMaxEngineSteps;
-    return b->exceeded ? 1 : 0;
+    b->tooManySteps = b->steps > kDaoMaxEngineSteps;
+    b->tooLong = std::chrono::steady_clock::now() > b->deadline;
+    return b->tooManySteps || b->tooLong ? 1 : 0;
 }
 
-[[noreturn]] void ThrowEngineError(sqlite3* db, const std::string& file, const StepBudget& budget) {
-    if (budget.exceeded)
+[[noreturn]] void ThrowEngineError(sqlite3* db, const std::string& file, const ReadBudget& budget) {
+    if (budget.tooLong)
+        Refuse(file,
+               "reading the table took longer than a catalogue may take (" +
+                   std::to_string(
+                       std::chrono::duration_cast<std::chrono::seconds>(budget.limit).count()) +
+                   " seconds).");
+    if (budget.tooManySteps)
         Refuse(file, "reading the table took the database engine more than " +
                          std::to_string(kDaoMaxEngineSteps) +
-                         " steps, more than a catalogue may ask for (an endless view?).");
+                         " steps, more than a catalogue may ask for.");
     const int code = db ? sqlite3_extended_errcode(db) : SQLITE_NOMEM;
     if ((code & 0xFF) == SQLITE_NOMEM)
         Refuse(file, "reading the table needs more memory than a catalogue may use (" +
@@ -148,6 +84,76 @@ int CountSteps(void* budget) {
         Refuse(file, "a value is longer than a catalogue value may be (" +
                          std::to_string(kDaoMaxValueBytes) + " bytes).");
     throw CDaoException(code, file + ": " + sqlite3_errmsg(db));
+}
+
+std::unique_ptr<sqlite3_stmt, StatementFinaliser>
+Prepare(sqlite3* db, const std::string& sql, const std::string& file, const ReadBudget& budget) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
+        ThrowEngineError(db, file, budget);
+    return std::unique_ptr<sqlite3_stmt, StatementFinaliser>(statement);
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::string Unbracketed(const std::string& name) {
+    return name.size() >= 2 && name.front() == '[' && name.back() == ']'
+               ? name.substr(1, name.size() - 2)
+               : name;
+}
+
+// Only a plain table is read: a view or a virtual table computes its rows, and
+// a column generated when read computes its values, however long that takes
+// (preparing a query over thousands of nested views alone takes minutes).
+// The schema's own records are read, never the view's query.
+void RequirePlainTable(sqlite3* db, const std::string& file, const std::string& table,
+                       const std::vector<std::string>& columns, const ReadBudget& budget) {
+    const std::string name = Unbracketed(table);
+    auto schema = Prepare(db,
+                          "SELECT type, sql FROM main.sqlite_master WHERE type IN ('table', "
+                          "'view') AND name = ?1 COLLATE NOCASE",
+                          file, budget);
+    sqlite3_bind_text(schema.get(), 1, name.c_str(), -1, SQLITE_TRANSIENT);
+    const int step = sqlite3_step(schema.get());
+    if (step == SQLITE_DONE) Refuse(file, "no such table: " + name);
+    if (step != SQLITE_ROW) ThrowEngineError(db, file, budget);
+    const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(schema.get(), 0));
+    const auto* sql = reinterpret_cast<const char*>(sqlite3_column_text(schema.get(), 1));
+    if (type && std::strcmp(type, "view") == 0)
+        Refuse(file, "the catalogue table " + name +
+                         " is a view, not a table; a catalogue table must be a plain table "
+                         "whose rows are stored in the file.");
+    std::string start = sql ? std::string(sql).substr(0, 64) : "";
+    for (char& c : start)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    start.erase(
+        std::remove_if(start.begin(), start.end(), [](unsigned char c) { return std::isspace(c); }),
+        start.end());
+    if (start.rfind("CREATEVIRTUALTABLE", 0) == 0)
+        Refuse(file, "the catalogue table " + name +
+                         " is a virtual table, not a plain table whose rows are stored in the "
+                         "file.");
+
+    // Columns generated when read (hidden 2); stored ones (3) are plain values.
+    auto info =
+        Prepare(db, "SELECT name, hidden FROM pragma_table_xinfo(?1, 'main')", file, budget);
+    sqlite3_bind_text(info.get(), 1, name.c_str(), -1, SQLITE_TRANSIENT);
+    int row = 0;
+    while ((row = sqlite3_step(info.get())) == SQLITE_ROW) {
+        const auto* column = reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 0));
+        if (!column || sqlite3_column_int(info.get(), 1) != 2) continue;
+        for (const std::string& bound : columns)
+            if (SameName(Unbracketed(bound), column))
+                Refuse(file, "the column " + bound + " of the catalogue table " + name +
+                                 " is computed when it is read (a generated column), not "
+                                 "stored in the file.");
+    }
+    if (row != SQLITE_DONE) ThrowEngineError(db, file, budget);
 }
 
 DaoValue ReadColumn(sqlite3_stmt* statement, int column) {
@@ -191,9 +197,9 @@ void CDaoRecordset::Open() {
     m_file = file;
     m_table = table;
     try {
-        rows = ReadRows(file, table, collect.columns);
         m_leftOut.clear();
-        KeepSoundRows(rows, collect.columns.empty() ? "" : collect.columns.front());
+        m_leftOutCount = 0;
+        rows = ReadRows(file, table, collect.columns);
     } catch (const std::bad_alloc&) {
         Refuse(file, "there is not enough memory to read the table.");
     }
@@ -213,41 +219,41 @@ void CDaoRecordset::Open() {
 std::vector<std::vector<DaoValue>> CDaoRecordset::ReadRows(const std::string& file,
                                                            const std::string& table,
                                                            const std::vector<std::string>& names) {
-    CheckCatalogueFile(file);
+    ReadBudget budget;
+    budget.limit = MaxReadTime();
+    budget.deadline = std::chrono::steady_clock::now() + budget.limit;
+    const std::string real = CheckDatabaseFile(file, budget.deadline);
     std::string select = "SELECT ";
     for (std::size_t i = 0; i < names.size(); ++i)
         select += (i ? ", " : "") + names[i];
-    select += " FROM " + table;
+    select += " FROM main." + table;
     const std::size_t columns = names.size();
 
     // The engine's own memory is bounded for every connection of the program;
     // catalogues are all it reads.
     sqlite3_hard_heap_limit64(kDaoMaxEngineMemory);
-    StepBudget budget;
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(ImmutableUri(file).c_str(), &raw,
+    const int rc = sqlite3_open_v2(ImmutableUri(real).c_str(), &raw,
                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     std::unique_ptr<sqlite3, DatabaseCloser> db(raw);
     if (rc != SQLITE_OK) ThrowEngineError(db.get(), file, budget);
     sqlite3_limit(db.get(), SQLITE_LIMIT_LENGTH, kDaoMaxValueBytes);
-    sqlite3_progress_handler(db.get(), kStepsPerCall, CountSteps, &budget);
-    // Sorting or computing a view uses memory, never a temporary file.
+    sqlite3_progress_handler(db.get(), kStepsPerCall, CheckBudget, &budget);
+    // Sorting uses memory, never a temporary file.
     if (sqlite3_exec(db.get(), "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr) !=
         SQLITE_OK)
         ThrowEngineError(db.get(), file, budget);
+    RequirePlainTable(db.get(), file, table, names, budget);
+    const auto statement = Prepare(db.get(), select, file, budget);
 
-    sqlite3_stmt* rawStatement = nullptr;
-    if (sqlite3_prepare_v2(db.get(), select.c_str(), -1, &rawStatement, nullptr) != SQLITE_OK)
-        ThrowEngineError(db.get(), file, budget);
-    std::unique_ptr<sqlite3_stmt, StatementFinaliser> statement(rawStatement);
-
+    // Each row is checked as it is read, and only the sound ones are kept.
     std::vector<std::vector<DaoValue>> rows;
-    std::size_t textBytes = 0;
+    std::size_t read = 0, textBytes = 0;
     for (;;) {
         const int step = sqlite3_step(statement.get());
         if (step == SQLITE_DONE) break;
         if (step != SQLITE_ROW) ThrowEngineError(db.get(), file, budget);
-        if (rows.size() == kDaoMaxRows)
+        if (read++ == kDaoMaxRows)
             Refuse(file, "the table holds more than " + std::to_string(kDaoMaxRows) +
                              " rows, the most a catalogue may hold.");
         std::vector<DaoValue> row;
@@ -260,35 +266,32 @@ std::vector<std::vector<DaoValue>> CDaoRecordset::ReadRows(const std::string& fi
             Refuse(file, "the table's texts hold more than " +
                              std::to_string(kDaoMaxTextBytes >> 20) +
                              " MiB, the most a catalogue may hold.");
-        rows.push_back(std::move(row));
+        if (IsSound(row, read, names.empty() ? "" : names.front())) rows.push_back(std::move(row));
     }
     return rows;
 }
 
-// Leaves out every row holding a value its field does not accept, with one
-// line for it: the file, the row's number and first column, each value refused.
-void CDaoRecordset::KeepSoundRows(std::vector<std::vector<DaoValue>>& rows,
-                                  const std::string& firstColumn) {
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        CDaoFieldExchange load(CDaoFieldExchange::LoadRecord, &rows[i]);
-        DoFieldExchange(&load);
-        if (load.problems.empty()) {
-            if (kept != i) rows[kept] = std::move(rows[i]);
-            ++kept;
-            continue;
-        }
-        std::string line = m_file + ", row " + std::to_string(i + 1);
-        if (!rows[i].empty()) line += " (" + firstColumn + " " + DescribeDaoValue(rows[i][0]) + ")";
-        line += ":";
-        for (std::size_t p = 0; p < load.problems.size(); ++p) {
-            const DaoFieldProblem& problem = load.problems[p];
-            line += (p ? "; " : " ") + problem.column + " is " + problem.value + ", allowed " +
-                    problem.allowed;
-        }
-        m_leftOut.push_back(line + ".");
+// False for a row holding a value its field does not accept, which is left
+// out: the first few get a line each (the file, the row's number, its key
+// unless the key is the value refused, each value refused), the rest are
+// only counted.
+bool CDaoRecordset::IsSound(const std::vector<DaoValue>& row, std::size_t number,
+                            const std::string& firstColumn) {
+    CDaoFieldExchange load(CDaoFieldExchange::LoadRecord, &row);
+    DoFieldExchange(&load);
+    if (load.problems.empty()) return true;
+    if (++m_leftOutCount > kDaoLeftOutLinesKept) return false;
+    std::string line = m_file + ", row " + std::to_string(number);
+    if (!row.empty() && load.problems.front().column != firstColumn)
+        line += " (" + firstColumn + " " + DescribeDaoValue(row[0]) + ")";
+    line += ":";
+    for (std::size_t p = 0; p < load.problems.size(); ++p) {
+        const DaoFieldProblem& problem = load.problems[p];
+        line += (p ? "; " : " ") + problem.column + " is " + problem.value + ", allowed " +
+                problem.allowed;
     }
-    rows.resize(kept);
+    m_leftOut.push_back(line + ".");
+    return false;
 }
 
 void CDaoRecordset::Close() {
@@ -350,16 +353,20 @@ void CDaoRecordset::RestorePosition(const Position& position) {
 
 std::string LeftOutRowsReport(const std::vector<const CDaoRecordset*>& recordsets,
                               std::size_t shown) {
-    std::vector<const std::string*> lines;
-    for (const CDaoRecordset* recordset : recordsets)
+    shown = std::min(shown, kDaoLeftOutLinesKept);
+    std::size_t total = 0, listed = 0;
+    std::string report = "These catalogue rows hold values the program cannot use and were "
+                         "left out:";
+    for (const CDaoRecordset* recordset : recordsets) {
+        total += recordset->LeftOutCount();
         for (const std::string& line : recordset->LeftOutRows())
-            lines.push_back(&line);
-    if (lines.empty()) return "";
-    std::string report = "These catalogue rows hold values outside their allowed ranges and "
-                         "were left out:";
-    for (std::size_t i = 0; i < lines.size() && i < shown; ++i)
-        report += "\n" + *lines[i];
-    if (lines.size() > shown)
-        report += "\n... and " + std::to_string(lines.size() - shown) + " more rows left out.";
+            if (listed < shown) {
+                report += "\n" + line;
+                ++listed;
+            }
+    }
+    if (total == 0) return "";
+    if (total > listed)
+        report += "\n... and " + std::to_string(total - listed) + " more rows left out.";
     return report;
 }

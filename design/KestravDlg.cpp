@@ -35,6 +35,9 @@ class CDesignUndoState : public CUndoState {
 // Opens one catalogue; a table without records cannot give the design its values.
 void OpenCatalogue(CDaoRecordset& catalogue, bool mayBeEmpty) {
     catalogue.Open();
+    if (!mayBeEmpty && catalogue.RecordCount() == 0 && catalogue.LeftOutCount() != 0)
+        throw CDaoException(kDaoNoCurrentRecord, catalogue.FileName() + kEveryRowLeftOutText +
+                                                     LeftOutRowsReport({&catalogue}));
     if (!mayBeEmpty && catalogue.RecordCount() == 0)
         throw CDaoException(kDaoNoCurrentRecord, catalogue.FileName() + kEmptyCatalogueText);
 }

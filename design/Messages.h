@@ -25,6 +25,8 @@ inline constexpr char kNoRecordToMoveText[] =
     "That item has no record in the equipment catalogue, so it cannot be moved.";
 // Start-up.
 inline constexpr char kEmptyCatalogueText[] = ": No current record: the catalogue is empty.";
+inline constexpr char kEveryRowLeftOutText[] =
+    ": No current record: every row of the catalogue was left out.\n";
 inline constexpr char kCataloguesUnreadText[] =
     "The design cannot be changed, because the catalogues could not be read when Kestrav "
     "started:\n";

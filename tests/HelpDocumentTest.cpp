@@ -53,16 +53,16 @@ TEST(HelpDocumentTest, ListsEveryMessageAUserCanMeet) {
         "Command failed.",
         "Please enter an integer.",
         "Please enter a number.",
-        "These catalogue rows hold values outside their allowed ranges and were left out:",
+        "These catalogue rows hold values the program cannot use and were left out:",
         "more rows left out.",
         "No current record: the catalogue has no record for",
         "the catalogue is not open.",
         "there is not enough memory to start."};
     // Each reason the catalogue access refuses a file for: the literal text
     // up to the first value put into it.
-    const std::string source = Read("dao/DaoRecordset.cpp");
+    const std::string source = Read("dao/DaoFileCheck.cpp") + Read("dao/DaoRecordset.cpp");
     const std::regex refusal(
-        R"(Refuse\(file,\s*(?:errno == EACCES\s*\?\s*)?(?:std::string\()?"([^"]+)\")");
+        R"(Refuse\(file,\s*(?:[\w.()]+ == EACCES\s*\?\s*)?(?:std::string\()?"([^"]+)\")");
     std::size_t reasons = 0;
     for (std::sregex_iterator it(source.begin(), source.end(), refusal), end; it != end; ++it) {
         messages.push_back((*it)[1]);

@@ -87,13 +87,13 @@ const RowLeftOut kRowsLeftOut[] = {
      "Double Sink"},
     {"JumpJetItem", "equipment.db",
      "INSERT INTO [Equipment] VALUES ('Jump Jet', 1, 1, 0, 0, 0, 0, 0, 0);",
-     "equipment.db, row 43 ([Item] \"Jump Jet\"): [Item] is \"Jump Jet\", allowed a name other "
+     "equipment.db, row 43: [Item] is \"Jump Jet\", allowed a name other "
      "than the entries the sheet writes itself (the fixed entries of the locations, \"Jump "
      "Jet\", \"Endo Steel\", \"Ferro Fibrous\").",
      "Jump Jet"},
     {"EngineItem", "equipment.db",
      "INSERT INTO [Equipment] VALUES ('Engine', 3, 1, 0, 0, 0, 0, 0, 0);",
-     "equipment.db, row 43 ([Item] \"Engine\"): [Item] is \"Engine\"", "Engine"},
+     "equipment.db, row 43: [Item] is \"Engine\"", "Engine"},
     {"TenthOfATon", "equipment.db",
      "INSERT INTO [Equipment] VALUES ('Tenth', 0.1, 1, 0, 0, 0, 0, 0, 0);",
      "equipment.db, row 43 ([Item] \"Tenth\"): [Tonnage] is 0.1, allowed a number from 0 to "
@@ -101,15 +101,15 @@ const RowLeftOut kRowsLeftOut[] = {
      "Tenth"},
     {"SecondPPC", "equipment.db",
      "INSERT INTO [Equipment] VALUES ('PPC', 1, 1, 99, 0, 0, 0, 0, 0);",
-     "equipment.db, row 43 ([Item] \"PPC\"): [Item] is \"PPC\", allowed one row each: row 10 "
+     "equipment.db, row 43: [Item] is \"PPC\", allowed one row each: row 10 "
      "has the same, and that row is used.",
      nullptr},
     {"SecondEngine", "MechEngines.db", "INSERT INTO [Engines] VALUES (10, 9, 'Second Fusion 10');",
-     "MechEngines.db, row 80 ([Rating] 10): [Rating] is 10, allowed one row each: row 1 has the "
+     "MechEngines.db, row 80: [Rating] is 10, allowed one row each: row 1 has the "
      "same, and that row is used.",
      nullptr},
     {"SecondInternal", "Internal.db", "INSERT INTO [Internal] VALUES (1, 99, 99, 99, 99);",
-     "Internal.db, row 20 ([Tonnage] 1): [Tonnage] is 1, allowed one row each: row 1 has the "
+     "Internal.db, row 20: [Tonnage] is 1, allowed one row each: row 1 has the "
      "same, and that row is used.",
      nullptr},
 };
