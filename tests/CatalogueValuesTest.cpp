@@ -169,7 +169,7 @@ const char kHalfDone[] = "INSERT INTO [Equipment] WITH RECURSIVE n(i) AS (SELECT
 const Refusal kRefusals[] = {
     {"EveryEngineLeftOut", "MechEngines.db", SqlDamage("UPDATE [Engines] SET [Tonnage] = -1;"),
      "No current record: every row of the catalogue was left out.\nThese catalogue rows hold "
-     "values outside their allowed ranges and were left out:\n",
+     "values the program cannot use and were left out:\n",
      "@/MechEngines.db, row 1 ([Rating] 10): [Tonnage] is -1, allowed a number from 0 to 100.\n"
      "@/MechEngines.db, row 2 ([Rating] 15)"},
     // File kinds and formats, refused before they are opened.
