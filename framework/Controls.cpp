@@ -46,8 +46,8 @@ ControlState& CWnd::State() const {
     return m_pDialog->Control(m_id);
 }
 
-void CWnd::Touch() const {
-    m_pDialog->TouchControl(State());
+void CWnd::Touch(bool entries) const {
+    m_pDialog->TouchControl(State(), entries);
 }
 
 void CWnd::EnableWindow(bool enable) {
@@ -126,7 +126,7 @@ void CListBox::AddStrings(std::vector<std::string> texts) {
         }
         s.items = std::move(sorted);
     }
-    Touch();
+    Touch(true);
 }
 
 int CListBox::InsertString(int index, const std::string& text) {
@@ -135,7 +135,7 @@ int CListBox::InsertString(int index, const std::string& text) {
     if (index < 0 || index > count) index = count;
     s.items.insert(s.items.begin() + index, text);
     if (s.selection != LB_ERR && s.selection >= index) ++s.selection;
-    Touch();
+    Touch(true);
     return index;
 }
 
@@ -148,7 +148,7 @@ int CListBox::DeleteString(int index) {
         s.selection = LB_ERR;
     else if (s.selection > index)
         --s.selection;
-    Touch();
+    Touch(true);
     return count - 1;
 }
 
