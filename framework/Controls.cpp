@@ -104,27 +104,36 @@ void CListBox::AddStrings(std::vector<std::string> texts) {
     s.items.insert(s.items.end(), std::make_move_iterator(texts.begin()),
                    std::make_move_iterator(texts.end()));
     if (s.sorted) {
-        // Each text folded once; equal texts keep the order AddString would
-        // give them (the old ones first, the new ones as they came), so the
-        // position breaks ties.
-        std::vector<std::pair<std::string, std::size_t>> keys;
+        // Each text folded once. Entries that come in order already are left
+        // as they are (no sort to pay for); otherwise a sort in which equal
+        // texts keep the order AddString would give them (the old ones first,
+        // the new ones as they came), the position breaking ties.
+        std::vector<std::string> keys;
         keys.reserve(s.items.size());
-        for (std::size_t i = 0; i < s.items.size(); ++i) {
-            std::string key = s.items[i];
+        for (const std::string& item : s.items) {
+            std::string key = item;
             for (char& c : key)
                 c = Fold(c);
-            keys.emplace_back(std::move(key), i);
+            keys.push_back(std::move(key));
         }
-        std::sort(keys.begin(), keys.end());
-        const int selected = s.selection;
-        std::vector<std::string> sorted;
-        sorted.reserve(keys.size());
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            sorted.push_back(std::move(s.items[keys[i].second]));
-            if (selected != LB_ERR && keys[i].second == static_cast<std::size_t>(selected))
-                s.selection = static_cast<int>(i);
+        if (!std::is_sorted(keys.begin(), keys.end())) {
+            std::vector<std::size_t> order(keys.size());
+            for (std::size_t i = 0; i < order.size(); ++i)
+                order[i] = i;
+            std::sort(order.begin(), order.end(), [&keys](std::size_t a, std::size_t b) {
+                const int c = keys[a].compare(keys[b]);
+                return c < 0 || (c == 0 && a < b);
+            });
+            const int selected = s.selection;
+            std::vector<std::string> sorted;
+            sorted.reserve(order.size());
+            for (std::size_t i = 0; i < order.size(); ++i) {
+                sorted.push_back(std::move(s.items[order[i]]));
+                if (selected != LB_ERR && order[i] == static_cast<std::size_t>(selected))
+                    s.selection = static_cast<int>(i);
+            }
+            s.items = std::move(sorted);
         }
-        s.items = std::move(sorted);
     }
     Touch(true);
 }
