@@ -148,11 +148,15 @@ class ListRow : public QListWidgetItem {
         const QListWidget* list = listWidget();
         if (!list || (role != Qt::SizeHintRole && role != kNarrowRole && role != Qt::ToolTipRole))
             return QListWidgetItem::data(role);
-        const int room = ListTextRoom(*list, m_height);
         const int width = TextWidth(*list);
         // Rows as high as a line of the dialog font, so a list holds as many
         // entries as its template height was drawn for.
-        if (role == Qt::SizeHintRole) return QSize(std::min(width, room) + 6, m_height);
+        if (role == Qt::SizeHintRole)
+            return QSize(std::min(width, ListTextRoom(*list, m_height)) + 6, m_height);
+        // The room once the list is filled and drawn (a row is drawn or
+        // pointed at only then): every later paint of the row costs nothing more.
+        if (m_room < 0) m_room = ListTextRoom(*list, m_height);
+        const int room = m_room;
         if (width <= room) return QListWidgetItem::data(role);
         const qreal narrow = std::max(kNarrowest, qreal(room) / width);
         if (role == kNarrowRole) return narrow;
@@ -162,7 +166,7 @@ class ListRow : public QListWidgetItem {
     }
 
     void setData(int role, const QVariant& value) override {
-        if (role == Qt::DisplayRole || role == Qt::FontRole) m_width = -1;
+        if (role == Qt::DisplayRole || role == Qt::FontRole) m_width = m_room = -1;
         QListWidgetItem::setData(role, value);
     }
 
@@ -174,6 +178,7 @@ class ListRow : public QListWidgetItem {
 
     int m_height;
     mutable int m_width = -1; // the text's width in the list's font, once asked for
+    mutable int m_room = -1;  // the list's text room, once asked for
 };
 
 } // namespace
