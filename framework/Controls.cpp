@@ -104,10 +104,11 @@ void CListBox::AddStrings(std::vector<std::string> texts) {
     s.items.insert(s.items.end(), std::make_move_iterator(texts.begin()),
                    std::make_move_iterator(texts.end()));
     if (s.sorted) {
-        // Each text folded once. Entries that come in order already are left
-        // as they are (no sort to pay for); otherwise a sort in which equal
-        // texts keep the order AddString would give them (the old ones first,
-        // the new ones as they came), the position breaking ties.
+        // Each text folded once, then the runs in which the entries already
+        // come in order merged pairwise until one is left: a list that comes
+        // mostly in order costs little more than a pass over it, and a merge
+        // keeps equal texts in the order AddString would give them (the old
+        // ones first, the new ones as they came).
         std::vector<std::string> keys;
         keys.reserve(s.items.size());
         for (const std::string& item : s.items) {
@@ -116,18 +117,33 @@ void CListBox::AddStrings(std::vector<std::string> texts) {
                 c = Fold(c);
             keys.push_back(std::move(key));
         }
-        if (!std::is_sorted(keys.begin(), keys.end())) {
-            std::vector<std::size_t> order(keys.size());
-            for (std::size_t i = 0; i < order.size(); ++i)
+        const std::size_t count = keys.size();
+        std::vector<std::size_t> runs{0}; // where each run starts, then the end
+        for (std::size_t i = 1; i < count; ++i)
+            if (keys[i] < keys[i - 1]) runs.push_back(i);
+        runs.push_back(count);
+        if (runs.size() > 2) {
+            std::vector<std::size_t> order(count), merged(count);
+            for (std::size_t i = 0; i < count; ++i)
                 order[i] = i;
-            std::sort(order.begin(), order.end(), [&keys](std::size_t a, std::size_t b) {
-                const int c = keys[a].compare(keys[b]);
-                return c < 0 || (c == 0 && a < b);
-            });
+            const auto before = [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; };
+            while (runs.size() > 2) {
+                std::vector<std::size_t> next{0};
+                for (std::size_t r = 0; r + 1 < runs.size(); r += 2) {
+                    const auto first = order.begin();
+                    const std::size_t mid = runs[r + 1];
+                    const std::size_t end = r + 2 < runs.size() ? runs[r + 2] : mid;
+                    std::merge(first + runs[r], first + mid, first + mid, first + end,
+                               merged.begin() + runs[r], before);
+                    next.push_back(end);
+                }
+                order.swap(merged);
+                runs = std::move(next);
+            }
             const int selected = s.selection;
             std::vector<std::string> sorted;
-            sorted.reserve(order.size());
-            for (std::size_t i = 0; i < order.size(); ++i) {
+            sorted.reserve(count);
+            for (std::size_t i = 0; i < count; ++i) {
                 sorted.push_back(std::move(s.items[order[i]]));
                 if (selected != LB_ERR && order[i] == static_cast<std::size_t>(selected))
                     s.selection = static_cast<int>(i);
