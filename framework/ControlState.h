@@ -22,6 +22,9 @@ struct ControlState {
     std::vector<std::string> items; // list entries, top to bottom
     int selection = LB_ERR;         // selected entry of a list, or LB_ERR
     unsigned revision = 0;          // changes whenever anything above changes
+    // Changes whenever the entries change (and with them revision): a window
+    // tells a changed list by this number, not by comparing every entry.
+    unsigned itemsRevision = 0;
 };
 
 inline constexpr int kFocusDialog = 0; // focus id meaning "the dialog itself"

@@ -46,8 +46,8 @@ ControlState& CWnd::State() const {
     return m_pDialog->Control(m_id);
 }
 
-void CWnd::Touch() const {
-    m_pDialog->TouchControl(State());
+void CWnd::Touch(bool entries) const {
+    m_pDialog->TouchControl(State(), entries);
 }
 
 void CWnd::EnableWindow(bool enable) {
@@ -104,29 +104,54 @@ void CListBox::AddStrings(std::vector<std::string> texts) {
     s.items.insert(s.items.end(), std::make_move_iterator(texts.begin()),
                    std::make_move_iterator(texts.end()));
     if (s.sorted) {
-        // Each text folded once; equal texts keep the order AddString would
-        // give them (the old ones first, the new ones as they came), so the
-        // position breaks ties.
-        std::vector<std::pair<std::string, std::size_t>> keys;
+        // Each text folded once, then the runs in which the entries already
+        // come in order merged pairwise until one is left: a list that comes
+        // mostly in order costs little more than a pass over it, and a merge
+        // keeps equal texts in the order AddString would give them (the old
+        // ones first, the new ones as they came).
+        std::vector<std::string> keys;
         keys.reserve(s.items.size());
-        for (std::size_t i = 0; i < s.items.size(); ++i) {
-            std::string key = s.items[i];
+        for (const std::string& item : s.items) {
+            std::string key = item;
             for (char& c : key)
                 c = Fold(c);
-            keys.emplace_back(std::move(key), i);
+            keys.push_back(std::move(key));
         }
-        std::sort(keys.begin(), keys.end());
-        const int selected = s.selection;
-        std::vector<std::string> sorted;
-        sorted.reserve(keys.size());
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            sorted.push_back(std::move(s.items[keys[i].second]));
-            if (selected != LB_ERR && keys[i].second == static_cast<std::size_t>(selected))
-                s.selection = static_cast<int>(i);
+        const std::size_t count = keys.size();
+        std::vector<std::size_t> runs{0}; // where each run starts, then the end
+        for (std::size_t i = 1; i < count; ++i)
+            if (keys[i] < keys[i - 1]) runs.push_back(i);
+        runs.push_back(count);
+        if (runs.size() > 2) {
+            std::vector<std::size_t> order(count), merged(count);
+            for (std::size_t i = 0; i < count; ++i)
+                order[i] = i;
+            const auto before = [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; };
+            while (runs.size() > 2) {
+                std::vector<std::size_t> next{0};
+                for (std::size_t r = 0; r + 1 < runs.size(); r += 2) {
+                    const auto first = order.begin();
+                    const std::size_t mid = runs[r + 1];
+                    const std::size_t end = r + 2 < runs.size() ? runs[r + 2] : mid;
+                    std::merge(first + runs[r], first + mid, first + mid, first + end,
+                               merged.begin() + runs[r], before);
+                    next.push_back(end);
+                }
+                order.swap(merged);
+                runs = std::move(next);
+            }
+            const int selected = s.selection;
+            std::vector<std::string> sorted;
+            sorted.reserve(count);
+            for (std::size_t i = 0; i < count; ++i) {
+                sorted.push_back(std::move(s.items[order[i]]));
+                if (selected != LB_ERR && order[i] == static_cast<std::size_t>(selected))
+                    s.selection = static_cast<int>(i);
+            }
+            s.items = std::move(sorted);
         }
-        s.items = std::move(sorted);
     }
-    Touch();
+    Touch(true);
 }
 
 int CListBox::InsertString(int index, const std::string& text) {
@@ -135,7 +160,7 @@ int CListBox::InsertString(int index, const std::string& text) {
     if (index < 0 || index > count) index = count;
     s.items.insert(s.items.begin() + index, text);
     if (s.selection != LB_ERR && s.selection >= index) ++s.selection;
-    Touch();
+    Touch(true);
     return index;
 }
 
@@ -148,7 +173,7 @@ int CListBox::DeleteString(int index) {
         s.selection = LB_ERR;
     else if (s.selection > index)
         --s.selection;
-    Touch();
+    Touch(true);
     return count - 1;
 }
 

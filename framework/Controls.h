@@ -30,7 +30,8 @@ class CWnd {
 
   protected:
     ControlState& State() const;
-    void Touch() const; // records that the control changed
+    // Records that the control changed; entries: that its list entries did.
+    void Touch(bool entries = false) const;
 
     CDialog* m_pDialog = nullptr;
     int m_id = 0;

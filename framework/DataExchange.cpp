@@ -81,7 +81,7 @@ namespace {
 void Show(CDataExchange* pDX, ControlState& control, std::string text) {
     if (control.text == text) return;
     control.text = std::move(text);
-    pDX->m_pDlgWnd->TouchControl(control);
+    pDX->m_pDlgWnd->TouchControl(control, false);
 }
 
 // One number member: formatted into its control, or parsed back from it.

@@ -137,6 +137,7 @@ void CDialog::Create() {
             control.text = item.text ? item.text : "";
             control.sorted = (item.style & ControlStyle::Sorted) != 0;
             control.revision = m_nextRevision++;
+            control.itemsRevision = control.revision;
             if (item.id != IDC_STATIC) index.emplace(item.id, state.controls.size());
             state.controls.push_back(std::move(control));
         }
@@ -203,8 +204,9 @@ CPoint CentredIconOrigin(int clientCx, int clientCy, int iconCx, int iconCy) {
     return CPoint{(clientCx - iconCx + 1) / 2, (clientCy - iconCy + 1) / 2};
 }
 
-void CDialog::TouchControl(ControlState& control) {
+void CDialog::TouchControl(ControlState& control, bool itemsChanged) {
     control.revision = m_nextRevision++;
+    if (itemsChanged) control.itemsRevision = control.revision;
 }
 
 void CDialog::SetFocus() {
@@ -256,7 +258,8 @@ void CDialog::SaveControls(DialogState& saved) const {
                                                   .sorted = c.sorted,
                                                   .items = {},
                                                   .selection = c.selection,
-                                                  .revision = c.revision});
+                                                  .revision = c.revision,
+                                                  .itemsRevision = c.itemsRevision});
     }
 }
 
@@ -264,8 +267,10 @@ void CDialog::RestoreUndoState(CUndoState& state) {
     DialogState& saved = state.controls;
     // The entries the undo state did not copy stay as they are.
     for (std::size_t i = 0; i < saved.controls.size() && i < m_state.controls.size(); ++i)
-        if (!UndoSavesItemsOf(saved.controls[i].id))
+        if (!UndoSavesItemsOf(saved.controls[i].id)) {
             saved.controls[i].items.swap(m_state.controls[i].items);
+            saved.controls[i].itemsRevision = m_state.controls[i].itemsRevision;
+        }
     // The focus is where the user left it; the restored state must not move it.
     const int focus = m_state.focusId;
     m_state = std::move(saved);
@@ -377,7 +382,7 @@ void CDialog::ClickList(int id, int row) {
     control = FindControl(id);
     if (row >= 0 && row < static_cast<int>(control->items.size()) && control->selection != row) {
         control->selection = row;
-        TouchControl(*control);
+        TouchControl(*control, false);
     }
 }
 
@@ -386,7 +391,7 @@ void CDialog::DoubleClickList(int id, int row) {
     if (!control || !control->enabled || m_ended) return;
     if (row >= 0 && row < static_cast<int>(control->items.size()) && control->selection != row) {
         control->selection = row;
-        TouchControl(*control);
+        TouchControl(*control, false);
     }
     Notify(id, Notification::DoubleClicked);
 }

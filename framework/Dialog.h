@@ -115,7 +115,8 @@ class CDialog : public CCmdTarget {
     int GetFocusId() const { return m_state.focusId; }
     void SetFocus(); // the dialog itself takes the keyboard focus
     void GotoDlgCtrl(int id);
-    void TouchControl(ControlState& control);
+    // Records that the control changed: its entries too unless itemsChanged is false.
+    void TouchControl(ControlState& control, bool itemsChanged = true);
     // The members the binding pass bound, by name ("m_btnTonnageUp"), with their control ids.
     const std::unordered_map<std::string, int>& Members() const { return m_members; }
     void NameMember(const char* member, int id) { m_members.emplace(member, id); }

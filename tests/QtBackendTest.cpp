@@ -123,6 +123,14 @@ TEST_F(QtWindowTest, OnlyChangesAndWholeRowsAreShownAndOnlyTabFocusIsReported) {
         dialog.m_list.SetCurSel(-1);
         platform.Sync(dialog);
         EXPECT_TRUE(list->selectedItems().isEmpty());
+        // A refused action's entries, shown while its box was up, are taken back.
+        dialog.refusePress = true;
+        QTest::mouseClick(button, Qt::LeftButton);
+        dialog.refusePress = false;
+        EXPECT_EQ(platform.boxes, 2);
+        platform.boxes = 0;
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(1)->text(), "Beta");
         for (const char* entry : {"Gamma", "Delta", "Epsilon", "Zeta", "Eta", "Theta", "Iota"})
             dialog.m_list.AddString(entry);
         platform.Sync(dialog);

@@ -17,6 +17,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <stdexcept>
+
 // The probe: a button that counts its presses into a centred box (which
 // starts at the template's "0"), and a list of two entries whose set-focus
 // notifications are counted and refused the way a placing rule does
@@ -50,13 +52,22 @@ class ProbeDialog : public CDialog {
         if (moveFocusFirst) SetFocus();
         MessageBox("Cannont fit component into this location.", "ALLOCATION ERROR");
     }
-    void OnPress() { GetDlgItem(kProbeEdit).SetWindowText(std::to_string(++presses)); }
+    void OnPress() {
+        if (refusePress) {
+            // Refused after the window showed a new entry: the entries go back.
+            m_list.AddString("Gamma");
+            MessageBox("Shown while the action runs.", "PROBE");
+            throw std::runtime_error("refused");
+        }
+        GetDlgItem(kProbeEdit).SetWindowText(std::to_string(++presses));
+    }
 
     static inline const DialogTemplate kTemplate{
         500, "Probe", 210, 80, "MS Sans Serif", 8, DialogStyle::Caption, kProbeItems};
     CListBox m_list;
     int setFocusCount = 0, presses = 0;
     bool moveFocusFirst = true;
+    bool refusePress = false;
 };
 
 // A control's widget in a dialog's window.

@@ -119,18 +119,72 @@ int EditTextRoom(const QLineEdit& edit) {
     return edit.width() - 2 * frame - margins.left() - margins.right() - 2 * 2;
 }
 
-int ListTextRoom(const QListWidget& list) {
-    // The viewport, less the scroll bar when it shows (always, or once the
-    // entries are more than the rows), less the item view's text margin on
-    // either side.
+namespace {
+
+// The room a list's rows lay their text out in, its rows rowHeight high:
+// the viewport, less the scroll bar when it shows (always, or once the
+// entries are more than the rows), less the item view's text margin on
+// either side.
+int ListTextRoom(const QListWidget& list, int rowHeight) {
     int room = list.width() - 2 * list.frameWidth();
-    const int rows = list.count() > 0 ? list.sizeHintForRow(0) * list.count() : 0;
+    const int rows = rowHeight * list.count();
     const bool scrolls = list.verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ||
                          (list.verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded &&
                           rows > list.height() - 2 * list.frameWidth());
     if (scrolls) room -= list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
     const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
     return room - 2 * margin;
+}
+
+// A list row of a given height. How it is drawn (narrowed, with the whole
+// entry as its tooltip) depends on its text's width, which only a row that
+// is drawn or pointed at asks for: measuring every entry of a long list
+// would cost far more than filling it.
+class ListRow : public QListWidgetItem {
+  public:
+    ListRow(const QString& text, int height) : QListWidgetItem(text), m_height(height) {}
+
+    QVariant data(int role) const override {
+        const QListWidget* list = listWidget();
+        if (!list || (role != Qt::SizeHintRole && role != kNarrowRole && role != Qt::ToolTipRole))
+            return QListWidgetItem::data(role);
+        const int width = TextWidth(*list);
+        // Rows as high as a line of the dialog font, so a list holds as many
+        // entries as its template height was drawn for.
+        if (role == Qt::SizeHintRole)
+            return QSize(std::min(width, ListTextRoom(*list, m_height)) + 6, m_height);
+        // The room once the list is filled and drawn (a row is drawn or
+        // pointed at only then): every later paint of the row costs nothing more.
+        if (m_room < 0) m_room = ListTextRoom(*list, m_height);
+        const int room = m_room;
+        if (width <= room) return QListWidgetItem::data(role);
+        const qreal narrow = std::max(kNarrowest, qreal(room) / width);
+        if (role == kNarrowRole) return narrow;
+        // The whole entry, where even the narrowest drawing is cut.
+        if (std::ceil(width * narrow) > room) return text();
+        return QListWidgetItem::data(role);
+    }
+
+    void setData(int role, const QVariant& value) override {
+        if (role == Qt::DisplayRole || role == Qt::FontRole) m_width = m_room = -1;
+        QListWidgetItem::setData(role, value);
+    }
+
+  private:
+    int TextWidth(const QListWidget& list) const {
+        if (m_width < 0) m_width = QFontMetrics(list.font()).horizontalAdvance(text());
+        return m_width;
+    }
+
+    int m_height;
+    mutable int m_width = -1; // the text's width in the list's font, once asked for
+    mutable int m_room = -1;  // the list's text room, once asked for
+};
+
+} // namespace
+
+int ListTextRoom(const QListWidget& list) {
+    return ListTextRoom(list, list.count() > 0 ? list.sizeHintForRow(0) : 0);
 }
 
 int ShownRowWidth(const QListWidget& list, int row) {
@@ -228,7 +282,7 @@ void CQtDialogWindow::BuildControls() {
             m_byId[item.id] = widget;
         }
         widget->installEventFilter(this);
-        m_controls.push_back(Control{&item, widget, 0, item.text ? item.text : "", {}});
+        m_controls.push_back(Control{&item, widget, 0, item.text ? item.text : "", 0});
     }
     accessibilityActiveChanged(QAccessible::isActive());
 }
@@ -480,29 +534,11 @@ void CQtDialogWindow::ShowControl(Control& control, const ControlState& state) {
 
 void CQtDialogWindow::ShowList(Control& control, const ControlState& state) {
     auto* list = static_cast<QListWidget*>(control.widget);
-    if (control.items != state.items) {
-        // Rows as high as a line of the dialog font, so a list holds as many
-        // entries as its template height was drawn for.
-        const QFontMetrics metrics(m_font);
+    if (control.itemsRevision != state.itemsRevision) {
         list->clear();
-        for (const std::string& entry : state.items) {
-            auto* row = new QListWidgetItem(ToQt(entry));
-            row->setSizeHint(QSize(metrics.horizontalAdvance(row->text()) + 6, m_base.y));
-            list->addItem(row);
-        }
-        const int room = ListTextRoom(*list);
-        for (int i = 0; i < list->count(); ++i) {
-            QListWidgetItem* row = list->item(i);
-            int width = metrics.horizontalAdvance(row->text());
-            if (width > room) {
-                const qreal narrow = std::max(kNarrowest, qreal(room) / width);
-                row->setData(kNarrowRole, narrow);
-                // The whole entry, where even the narrowest drawing is cut.
-                if (ShownRowWidth(*list, i) > room) row->setToolTip(row->text());
-                row->setSizeHint(QSize(room + 6, m_base.y));
-            }
-        }
-        control.items = state.items;
+        for (const std::string& entry : state.items)
+            list->addItem(new ListRow(ToQt(entry), m_base.y));
+        control.itemsRevision = state.itemsRevision;
     }
     QItemSelectionModel* selection = list->selectionModel();
     if (state.selection >= 0 && state.selection < list->count()) {
@@ -694,7 +730,7 @@ void CQtDialogWindow::SelectListRow(int id, int row) {
         ControlState& control = m_dialog.Control(id);
         if (control.selection == row) return;
         control.selection = row;
-        m_dialog.TouchControl(control);
+        m_dialog.TouchControl(control, false);
     });
 }
 

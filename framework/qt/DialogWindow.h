@@ -94,8 +94,8 @@ class CQtDialogWindow : public QDialog, public QAccessible::ActivationObserver {
         const DialogItem* item;
         QWidget* widget;
         unsigned revision = 0;
-        std::string text;               // caption shown, to tell when it changes
-        std::vector<std::string> items; // list entries shown
+        std::string text;           // caption shown, to tell when it changes
+        unsigned itemsRevision = 0; // the list entries shown (ControlState::itemsRevision)
     };
 
     QWidget* CreateWidget(const DialogItem& item);
