@@ -91,6 +91,9 @@ TEST_F(FrameworkTest, ListsSortSearchInsertAndDeleteKeepingTheSelection) {
     std::string text = "kept"; // a row past the end reads nothing
     EXPECT_EQ(list.GetText(6, text), LB_ERR);
     EXPECT_EQ(text, "kept");
+    list.SetCurSel(2); // and selecting past the end selects nothing
+    list.SetCurSel(6);
+    EXPECT_EQ(list.GetCurSel(), LB_ERR);
 }
 
 // Numbers are shown as the sheet shows them (six significant digits); a

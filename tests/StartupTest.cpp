@@ -65,6 +65,8 @@ struct RowLeftOut {
 };
 
 const RowLeftOut kRowsLeftOut[] = {
+    {"HalfTonInternal", "Internal.db", "INSERT INTO [Internal] VALUES (0.5, 1, 1, 1, 1);",
+     "Internal.db, row 20: [Tonnage] is 0.5, allowed a number from 1 to 10", nullptr},
     {"WeightedHand", "equipment.db",
      "UPDATE [Equipment] SET [Tonnage] = 1 WHERE [Item] = 'Hand Actuator';",
      "equipment.db, row 29 ([Item] \"Hand Actuator\"): [Tonnage] is 1, allowed 0 for the \"Hand "
