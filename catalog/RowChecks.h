@@ -10,10 +10,10 @@
 
 #include "catalog/CatalogueRanges.h"
 #include "dao/DaoRecordset.h"
+#include "framework/NumberText.h"
 
 #include <cmath>
 #include <cstddef>
-#include <cstdio>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -39,10 +39,10 @@ inline void CheckTonnageStep(CDaoFieldExchange* pFX, std::size_t problemsBefore,
     if (pFX->problems.size() != problemsBefore) return;
     const double steps = static_cast<double>(value) / kCatalogueTonnageStep;
     if (steps == std::floor(steps)) return;
-    char allowed[96];
-    std::snprintf(allowed, sizeof allowed, "a number from %g to %g in steps of %g (a quarter ton)",
-                  range.low, range.high, kCatalogueTonnageStep);
-    pFX->problems.push_back({column, HeldValue(pFX, index), allowed});
+    pFX->problems.push_back({column, HeldValue(pFX, index),
+                             "a number from " + NumberText(range.low, 6) + " to " +
+                                 NumberText(range.high, 6) + " in steps of " +
+                                 NumberText(kCatalogueTonnageStep, 6) + " (a quarter ton)"});
 }
 
 // The first row of each key among the rows a record set reads, with what the

@@ -7,17 +7,15 @@
 #include "design/ConstructionOptions.h"
 #include "design/Locations.h"
 #include "design/Names.h"
+#include "framework/NumberText.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 namespace {
 
 std::string Number(float value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
-    return text;
+    return NumberText(value, 6);
 }
 
 // An entry the sheet writes into a location itself: never a catalogue item.

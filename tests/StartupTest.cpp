@@ -12,6 +12,7 @@
 #include "tools/SqlScript.h"
 
 #include <algorithm>
+#include <clocale>
 #include <filesystem>
 #include <map>
 
@@ -124,7 +125,11 @@ TEST_P(RowLeftOutTest, IsNamedAtStartUpAndTheDesignRunsOnTheRest) {
     std::filesystem::copy(KESTRAV_CATALOG_DIR, dir.path());
     ApplyScriptToDatabase(dir.File(c.file), std::string("PRAGMA synchronous = OFF;") + c.script);
     const std::string bytes = ReadTextFile(dir.File(c.file));
+    // Under a locale that writes a decimal comma the message still uses a point.
+    const std::string locale = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "de_DE.UTF-8 is not installed";
     Start(dir.path());
+    std::setlocale(LC_ALL, locale.c_str());
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_NE(platform.boxes[0].text.find(dir.File(c.line)), std::string::npos)
         << platform.boxes[0].text;
