@@ -278,12 +278,6 @@ TEST_F(QtWindowTest, TheWindowsShowTheirTemplatesAndEveryValueOfTheShippedCatalo
         EXPECT_TRUE(tonnage->alignment() & Qt::AlignHCenter);
         EXPECT_TRUE(tonnage->isReadOnly());
         EXPECT_EQ(tonnage->focusPolicy(), Qt::NoFocus);
-        // A screen reader names a box by its label once it listens.
-        QAccessible::setActive(true);
-        EXPECT_EQ(ControlOf<QLineEdit>(window, IDC_ENGINE_NAME)->accessibleName(), "Engine name");
-        EXPECT_EQ(ControlOf<QPushButton>(window, IDC_DOWN_LL)->accessibleName(),
-                  "Left leg armour down");
-        QAccessible::setActive(false);
         // Every list with every entry it can hold, whole; a list narrower
         // than a name shows it condensed. Only the arm lists, whose fixed
         // actuators leave the least room, may carry a cut name as a tooltip.
