@@ -159,7 +159,6 @@ TEST_F(StartupTest, AComponentAsHeavyAsTheTonnageRemainingFits) {
         sheet->ClickList(i < 12 ? IDC_LIST_LEFTTORSO : IDC_LIST_RIGHTTORSO, -1);
         EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), FormatFloat(4.5f - 0.25f * float(i + 1))) << i;
     }
-    EXPECT_EQ(Text(IDC_TONNAGE_REMAINING), "0");
     EXPECT_TRUE(platform.boxes.empty());
 }
 
