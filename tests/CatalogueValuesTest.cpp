@@ -396,8 +396,7 @@ TEST_F(DamagedFolderTest, AReadOnlyFolderServesAnOrdinaryUser) {
         const std::string denied = ": permission denied: the user may not read the file.";
         const std::string journal = DaoErrorOf([] { CMechInternals().Open(); });
         const std::string unknown = File("Internal.db") +
-                                    ": the file has a rollback journal "
-                                    "beside it (" +
+                                    ": the file has a rollback journal beside it (" +
                                     File("Internal.db-journal") +
                                     ") that the user may not read, so whether it holds changes";
         _exit(engines.RecordCount() != 79 || error != "3051: " + File("equipment.db") + denied ||

@@ -226,13 +226,12 @@ TEST_F(RulesTest, APendingComponentKeepsItsDataAndGoesBackBeforeTheNextMove) {
 // Each arm makes its own hand test before the fit test (the other arm has no
 // hand), and a rule's refusal is a plain box: its caption and text, OK, no icon.
 TEST_F(RulesTest, AFullArmRefusesASecondHandForTheHand) {
-    for (auto [arm, other, id] : {std::tuple{L::LeftArm, L::RightArm, IDC_LIST_LEFTARM},
-                                  {L::RightArm, L::LeftArm, IDC_LIST_RIGHTARM}}) {
+    for (auto [arm, other] : {std::pair{L::LeftArm, L::RightArm}, {L::RightArm, L::LeftArm}}) {
         Start();
         platform.boxes.clear();
         Fill(arm, "CASE", 8);
         List(other).DeleteString(3);
-        Add("Hand Actuator", id);
+        Add("Hand Actuator", List(arm).GetDlgCtrlID());
         EXPECT_EQ(Boxes(),
                   Strings{"EQUIPMENT ALLOCATION ERROR: You can only have one hand per arm."});
         EXPECT_EQ(platform.boxes.back().type, MB_OK);
