@@ -48,7 +48,6 @@ TEST_F(StartupTest, TheInternalRecordOfTheDesignsOwnTonnageIsUsedWhereverItStand
     EXPECT_EQ(platform.boxes[0].text, dir.File("Internal.db") +
                                           ": No current record: the catalogue has no record "
                                           "for a 10-ton mech.");
-    EXPECT_EQ(Text(IDC_TOTAL_INTERNAL), "0");
 }
 
 // A catalogue row the rules cannot use, its values all in range: a name the
