@@ -132,8 +132,12 @@ struct Family {
     std::function<void(CKestravDlg&)> act;
 };
 
-void AddComponent(CKestravDlg& sheet, const std::string& name) {
+void Choose(CKestravDlg& sheet, const std::string& name) {
     sheet.ClickList(IDC_WEAPONS, KestravDlgTestAccess::Weapons(sheet).FindString(-1, name));
+}
+
+void AddComponent(CKestravDlg& sheet, const std::string& name) {
+    Choose(sheet, name);
     sheet.ClickButton(IDC_ADD_COMPONENT);
 }
 
@@ -152,10 +156,7 @@ const Family kFamilies[] = {
     {"Armour", Nothing, [](CKestravDlg& s) { s.ClickButton(IDC_ARMOUR_UP); }},
     {"JumpJets", Nothing, [](CKestravDlg& s) { s.ClickButton(IDC_JUMPJETS_UP); }},
     {"Options", Nothing, [](CKestravDlg& s) { s.ClickButton(IDC_ENDO_STEEL); }},
-    {"Add",
-     [](CKestravDlg& s) {
-         s.ClickList(IDC_WEAPONS, KestravDlgTestAccess::Weapons(s).FindString(-1, "PPC"));
-     },
+    {"Add", [](CKestravDlg& s) { Choose(s, "PPC"); },
      [](CKestravDlg& s) { s.ClickButton(IDC_ADD_COMPONENT); }},
     {"Place", [](CKestravDlg& s) { AddComponent(s, "Medium Laser"); },
      [](CKestravDlg& s) { s.ClickList(IDC_LIST_RIGHTTORSO, -1); }},

@@ -220,10 +220,6 @@ struct Catalogue {
 const Catalogue kCatalogues[] = {
     {"Sound", nullptr, nullptr, true, false},
     {"EmptyEngines", "MechEngines.db", Written("", ""), false, true},
-    {"EndlessView", "equipment.db",
-     EndlessView("Equipment", "SELECT 'I' || i AS Item, 1 AS Tonnage, 1 AS Criticals, 0 AS Damage, "
-                              "0 AS Heat, 0 AS Long, 0 AS Medium, 0 AS Minimum, 0 AS Short FROM n"),
-     false, true},
     {"RowsLeftOut", "equipment.db",
      SqlDamage("UPDATE [Equipment] SET [Criticals] = 0 WHERE rowid % 3 = 0;"
                "UPDATE [Equipment] SET [Tonnage] = -1 WHERE rowid % 5 = 0;"),
