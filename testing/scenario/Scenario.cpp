@@ -257,25 +257,19 @@ Command ReadCommand(const std::string& line, int lineNo) {
         break;
     }
     case Verb::ExpectMenu:
+    case Verb::ExpectHelp:
+        // An open menu's title or a help section, or none open.
         if (args.AtWord("none")) {
             args.Word("none");
             command.target = Target::None;
         } else {
             command.target = Target::Text;
-            command.text = args.Text("a menu title or none");
+            command.text = args.Text(command.verb == Verb::ExpectMenu ? "a menu title or none"
+                                                                      : "a section or none");
         }
         break;
     case Verb::Type:
         command.text = args.Text("the text typed");
-        break;
-    case Verb::ExpectHelp:
-        if (args.AtWord("none")) {
-            args.Word("none");
-            command.target = Target::None;
-        } else {
-            command.target = Target::Text;
-            command.text = args.Text("a section or none");
-        }
         break;
     case Verb::Close:
         break;
